@@ -1,0 +1,53 @@
+#include "app/Commands.h"
+
+#include "app/ProgramState.h"
+#include "app/Redraw.h"
+#include "ui/Prompts.h"
+
+namespace {
+constexpr std::int32_t kFirstShapeButton = 100;
+}
+
+std::int32_t OnShapeButton(WindowHandle, std::uint32_t, std::uint32_t wParam, std::int32_t) {
+    const std::int32_t position = static_cast<std::int32_t>(wParam & 0xFFFF) - kFirstShapeButton;
+    if (position < 1 || position > Program().ShapeTypes.COUNT()) {
+        ShowMessage("Invalid button!", kMessageOk, "");
+        return 0;
+    }
+    AddShape(Program().ShapeTypes.ITEM(position)->NewShape());
+    return 0;
+}
+
+std::int32_t OnClear(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
+    ClearShapes();
+    return 0;
+}
+
+std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
+                           std::int32_t) {
+    if (message != Message::Command || (wParam >> 16) != Notification::Clicked)
+        return 0;
+    // The drawing area sits at the window's client origin; its border is not subtracted.
+    const ClientPoint point = GetCursorClientPos(dialog);
+    const LinkListCollection& shapes = Program().Shapes;
+    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
+        const auto shape = shapes.ITEM(i);
+        if (shape && shape->HitTest(point.x, point.y) != 0) {
+            RedrawShapes();
+            DrawHighlighted(dialog, kDrawingAreaId, *shape);
+            shape->Edit();
+            return 0;
+        }
+    }
+    return 0;
+}
+
+void AddShape(std::shared_ptr<iShape> shape) {
+    Program().Shapes.ADD(std::move(shape));
+    RedrawShapes();
+}
+
+void ClearShapes() {
+    Program().Shapes.CLEAR();
+    RedrawShapes();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/LinkListCollection.h"
+#include "app/cViewManager.h"
+#include "ui/DialogService.h"
+
+#include <memory>
+
+// The program-wide state: the drawing, the prototypes, the main window, the view panel
+// and the view manager. Everything else reaches it through Program().
+struct ProgramState {
+    LinkListCollection Shapes;     // the drawing; position 1 is on top
+    LinkListCollection ShapeTypes; // one prototype per offered kind, in button order
+    WindowHandle MainWindow = 0;
+    WindowHandle ViewPanel = 0;
+    std::unique_ptr<cViewManager> ViewManager = std::make_unique<cViewManager>();
+};
+
+// The control ID of the drawing area in the main window.
+constexpr std::int32_t kDrawingAreaId = 101;
+
+ProgramState& Program();
+// Releases Shapes, ShapeTypes and the view manager, in that order, as the program ends.
+void ReleaseProgram();
+// A fresh, empty state in place of the current one, for a new start.
+void ResetProgram();

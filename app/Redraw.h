@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/LinkListCollection.h"
+#include "ui/DialogService.h"
+
+#include <cstdint>
+#include <memory>
+
+// Repaints the whole drawing in the main window's drawing area.
+void RedrawShapes();
+// Paints a list on a graphic control in one update: white, pen 2, last shape first so
+// that position 1 lies on top.
+void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollection& list);
+// Paints one shape over the picture as the selected one: 4-pixel orange outline.
+void DrawHighlighted(WindowHandle dialog, std::int32_t id, const iShape& shape);
+// The position in Shapes of the shape an edit dialog edits, or 0 when it is gone.
+std::int32_t FindShapeIndex(WindowHandle dialog);

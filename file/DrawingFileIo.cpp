@@ -1,0 +1,63 @@
+#include "file/DrawingFileIo.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+FileResult Failure(const QString& reason) { return {false, reason.toLocal8Bit().toStdString()}; }
+
+FileResult CheckNameLength(const QString& name) {
+    if (static_cast<std::size_t>(name.size()) > kMaxFileNameLength)
+        return Failure(QStringLiteral("the name is longer than %1 characters").arg(kMaxFileNameLength));
+    return {true, {}};
+}
+
+} // namespace
+
+FileResult WriteDrawingFile(const std::string& name, const std::string& text) {
+    const QString path = ToQt(name);
+    if (const FileResult length = CheckNameLength(path); !length.ok)
+        return length;
+    if (QFileInfo(path).isDir())
+        return Failure(QStringLiteral("it is a folder"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure(file.errorString());
+    const auto size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Failure(reason);
+    }
+    if (!file.commit())
+        return Failure(file.errorString());
+    return {true, {}};
+}
+
+FileResult ReadDrawingFile(const std::string& name, std::string& text) {
+    const QString path = ToQt(name);
+    if (const FileResult length = CheckNameLength(path); !length.ok)
+        return length;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Failure(QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        return Failure(QStringLiteral("it is not a regular file"));
+    if (info.size() > kMaxDrawingFileBytes)
+        return Failure(QStringLiteral("the file is too large to be a drawing"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure(file.errorString());
+    text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return {true, {}};
+}

@@ -1,0 +1,67 @@
+#include "file/StringBuilderA.h"
+
+#include <cstring>
+#include <limits>
+#include <new>
+#include <thread>
+
+// Busy-waits for the builder's flag: operations are short, so yielding beats a mutex.
+class StringBuilderA::Guard {
+  public:
+    explicit Guard(std::atomic_flag& flag) : flag_(flag) {
+        while (flag_.test_and_set(std::memory_order_acquire))
+            std::this_thread::yield();
+    }
+    ~Guard() { flag_.clear(std::memory_order_release); }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+  private:
+    std::atomic_flag& flag_;
+};
+
+StringBuilderA::StringBuilderA()
+    : buffer_(new (std::nothrow) char[kInitialRoom]), room_(buffer_ ? kInitialRoom : 0),
+      limit_(std::numeric_limits<std::size_t>::max() / 2) {}
+
+StringBuilderA::Result StringBuilderA::ADD(std::string_view piece) {
+    if (piece.empty())
+        return Ok;
+    const Guard guard(busy_);
+    if (length_ > limit_ || piece.size() > limit_ - length_ || !Grow(length_ + piece.size()))
+        return OutOfMemory;
+    std::memcpy(buffer_.get() + length_, piece.data(), piece.size());
+    length_ += piece.size();
+    return Ok;
+}
+
+std::string StringBuilderA::STRING() const {
+    const Guard guard(busy_);
+    return std::string(buffer_.get(), length_);
+}
+
+std::size_t StringBuilderA::Capacity() const {
+    const Guard guard(busy_);
+    return room_;
+}
+
+void StringBuilderA::SetLimit(std::size_t bytes) {
+    const Guard guard(busy_);
+    limit_ = bytes;
+}
+
+bool StringBuilderA::Grow(std::size_t needed) {
+    if (needed <= room_)
+        return true;
+    std::size_t room = room_ == 0 ? kInitialRoom : room_;
+    while (room < needed)
+        room *= 2;
+    std::unique_ptr<char[]> larger(new (std::nothrow) char[room]);
+    if (!larger)
+        return false;
+    if (length_ > 0)
+        std::memcpy(larger.get(), buffer_.get(), length_);
+    buffer_ = std::move(larger);
+    room_ = room;
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/DialogService.h"
+
+#include <QFrame>
+
+// The window of one dialog: a top-level window or a panel inside its parent. Its frame
+// (border and sunken edge) lies outside the client area, which is a child widget that
+// holds the dialog's controls, so client coordinates are those the program gives.
+class DialogWindow : public QFrame {
+    Q_OBJECT
+
+  public:
+    DialogWindow(WindowHandle handle, QWidget* parent, int frameWidth);
+
+    WindowHandle Handle() const { return handle_; }
+    QWidget* Client() const { return client_; }
+    int FrameWidth() const { return frameWidth_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    WindowHandle handle_;
+    int frameWidth_;
+    QWidget* client_;
+};

@@ -1,0 +1,55 @@
+#include "ui/GraphicControl.h"
+
+#include "ui/WindowWidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+GraphicControl::GraphicControl(WindowHandle handle, std::uint32_t style, QWidget* parent)
+    : QWidget(parent), handle_(handle), style_(style) {
+    setFocusPolicy((style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Drawing area"));
+}
+
+GraphicControl::~GraphicControl() = default;
+
+int GraphicControl::BorderWidth() const { return (style_ & Style::Border) ? 1 : 0; }
+
+GraphicSurface& GraphicControl::Surface() {
+    if (!surface_) {
+        const int border = BorderWidth();
+        const QSize client = size() - QSize(2 * border, 2 * border);
+        surface_ = std::make_unique<GraphicSurface>(this, client.expandedTo(QSize(0, 0)),
+                                                    QPoint(border, border), devicePixelRatioF());
+    }
+    return *surface_;
+}
+
+void GraphicControl::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const int border = BorderWidth();
+    if (border > 0) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(border, border), Surface().ScreenImage());
+}
+
+void GraphicControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (style_ & Style::NotifyClicks)
+        RouteClick(handle_, Notification::Clicked, event->globalPosition().toPoint());
+}
+
+void GraphicControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click arrives here instead of as a press.
+    if (event->button() != Qt::LeftButton)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (style_ & Style::NotifyClicks)
+        RouteClick(handle_, Notification::DoubleClicked, event->globalPosition().toPoint());
+}

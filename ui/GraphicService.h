@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/DialogService.h"
+#include "ui/GraphicSurface.h"
+
+#include <cstdint>
+#include <span>
+
+// Drawing on graphic controls. A thread attaches one surface as its current target and
+// every drawing operation acts on it; with no live target an operation does nothing.
+
+// The colour red + 256 * green + 65536 * blue, each component clamped to 0..255.
+RgbColor MakeRgb(std::int32_t red, std::int32_t green, std::int32_t blue);
+
+// Makes control id of the dialog the current target. When it is no graphic control, the
+// thread is left without a target and GraphicLastError() gives 5.
+void GraphicAttach(WindowHandle dialog, std::int32_t id, bool deferred);
+void GraphicDetach();
+void GraphicClear(RgbColor color = kDefaultColor, std::int32_t fillStyle = 0);
+void GraphicSetWidth(std::int32_t width);
+void GraphicEllipse(float x1, float y1, float x2, float y2, RgbColor outline = kDefaultColor,
+                    RgbColor fill = kDefaultColor, std::int32_t fillStyle = 0);
+// Fill mode 0 is the winding rule, anything else alternate. Draws nothing outside
+// 2..1024 points.
+void GraphicPolygon(std::span<const PolygonPoint> points, RgbColor outline = kDefaultColor,
+                    RgbColor fill = kDefaultColor, std::int32_t fillStyle = 0,
+                    std::int32_t fillMode = 0);
+// Shows the whole bitmap now.
+void GraphicRedraw();
+
+constexpr std::int32_t kErrorNotGraphicControl = 5;
+std::int32_t GraphicLastError();
+
+// A new graphic control becomes the target of a thread that has none.
+void AdoptAsTargetIfNone(WindowHandle control);

@@ -1,0 +1,172 @@
+#include "ui/GraphicSurface.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::int32_t kLargestFillStyle = 6;
+constexpr std::size_t kFewestPolygonPoints = 2;
+constexpr std::size_t kMostPolygonPoints = 1024;
+// Far outside any bitmap, yet safe from overflow in our arithmetic and in the rasteriser.
+constexpr long kCoordinateLimit = 1L << 24;
+
+QColor ToQColor(RgbColor color) {
+    const auto value = static_cast<std::uint32_t>(color);
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+RgbColor FromQColor(const QColor& color) {
+    return color.red() + 256 * color.green() + 65536 * color.blue();
+}
+
+// Nearest pixel, ties to even, as the rest of the program rounds.
+int ToPixel(float value) {
+    if (!std::isfinite(value))
+        return 0;
+    const long pixel = std::lrint(std::clamp(value, -static_cast<float>(kCoordinateLimit),
+                                             static_cast<float>(kCoordinateLimit)));
+    return static_cast<int>(pixel);
+}
+
+Qt::BrushStyle HatchOf(std::int32_t fillStyle) {
+    switch (fillStyle) {
+    case 1:
+        return Qt::HorPattern;
+    case 2:
+        return Qt::VerPattern;
+    case 3:
+        return Qt::FDiagPattern;
+    case 4:
+        return Qt::BDiagPattern;
+    case 5:
+        return Qt::CrossPattern;
+    case 6:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
+    }
+}
+
+std::int32_t ValidFillStyle(std::int32_t fillStyle) {
+    return fillStyle > kLargestFillStyle || fillStyle < 0 ? 0 : fillStyle;
+}
+
+// A painter for one primitive. Anti-aliasing stays off: every pixel is either the
+// outline, the fill or untouched, exactly as the hit tests and the pixel grid see it.
+class PrimitivePainter : public QPainter {
+  public:
+    PrimitivePainter(QImage& bitmap, RgbColor backColor) : QPainter(&bitmap) {
+        // Hatch gaps are painted in the background colour.
+        setBackgroundMode(Qt::OpaqueMode);
+        setBackground(ToQColor(backColor));
+    }
+    void UseOutline(RgbColor outline, std::int32_t penWidth) {
+        QPen pen(ToQColor(outline), std::max(1, penWidth));
+        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setCapStyle(Qt::RoundCap);
+        setPen(pen);
+    }
+    void UseFill(RgbColor fill, std::int32_t fillStyle) {
+        if (fill == kNoFill)
+            setBrush(Qt::NoBrush);
+        else
+            setBrush(QBrush(ToQColor(fill), HatchOf(ValidFillStyle(fillStyle))));
+    }
+};
+
+} // namespace
+
+GraphicSurface::GraphicSurface(QWidget* control, QSize clientSize, QPoint clientOffset,
+                               qreal pixelRatio)
+    : control_(control), clientOffset_(clientOffset),
+      bitmap_(clientSize * pixelRatio, QImage::Format_RGB32),
+      foreColor_(FromQColor(control->palette().color(QPalette::WindowText))),
+      backColor_(FromQColor(control->palette().color(QPalette::Window))) {
+    bitmap_.setDevicePixelRatio(pixelRatio);
+    bitmap_.fill(ToQColor(backColor_));
+    screen_ = bitmap_;
+}
+
+void GraphicSurface::Clear(RgbColor color, std::int32_t fillStyle) {
+    {
+        PrimitivePainter painter(bitmap_, backColor_);
+        const RgbColor fill = color == kDefaultColor ? backColor_ : color;
+        painter.fillRect(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()),
+                         QBrush(ToQColor(fill), HatchOf(ValidFillStyle(fillStyle))));
+    }
+    Changed(bitmap_.rect());
+}
+
+void GraphicSurface::Ellipse(float x1, float y1, float x2, float y2, RgbColor outline,
+                             RgbColor fill, std::int32_t fillStyle) {
+    const RgbColor pen = outline == kDefaultColor ? foreColor_ : outline;
+    int left = ToPixel(x1), top = ToPixel(y1), right = ToPixel(x2), bottom = ToPixel(y2);
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    {
+        PrimitivePainter painter(bitmap_, backColor_);
+        painter.UseOutline(pen, penWidth_);
+        painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
+        // The box covers left .. right - 1 and top .. bottom - 1.
+        painter.drawEllipse(QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1)));
+    }
+    const int grow = penWidth_ / 2 + 1;
+    Changed(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-grow, -grow, grow, grow));
+}
+
+void GraphicSurface::Polygon(std::span<const PolygonPoint> points, RgbColor outline, RgbColor fill,
+                             std::int32_t fillStyle, std::int32_t fillMode) {
+    if (points.size() < kFewestPolygonPoints || points.size() > kMostPolygonPoints)
+        return;
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PolygonPoint& point : points)
+        polygon.append(QPoint(ToPixel(point.x), ToPixel(point.y)));
+    const RgbColor pen = outline == kDefaultColor ? foreColor_ : outline;
+    {
+        PrimitivePainter painter(bitmap_, backColor_);
+        painter.UseOutline(pen, penWidth_);
+        painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
+        painter.drawPolygon(polygon, fillMode == 0 ? Qt::WindingFill : Qt::OddEvenFill);
+    }
+    Changed(bitmap_.rect());
+}
+
+void GraphicSurface::Redraw() {
+    dirty_ = QRect();
+    ShowOnScreen(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()));
+}
+
+void GraphicSurface::Changed(QRect rect) {
+    const QRect whole(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize());
+    dirty_ = dirty_.united(rect.normalized().intersected(whole));
+    if (deferred_)
+        return;
+    const QRect shown = dirty_;
+    dirty_ = QRect();
+    ShowOnScreen(shown);
+}
+
+void GraphicSurface::ShowOnScreen(QRect rect) {
+    if (rect.isEmpty())
+        return;
+    if (rect.size() == bitmap_.deviceIndependentSize().toSize()) {
+        screen_ = bitmap_;
+    } else {
+        QPainter copy(&screen_);
+        copy.setCompositionMode(QPainter::CompositionMode_Source);
+        const qreal ratio = bitmap_.devicePixelRatio();
+        const QRectF source(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                            rect.height() * ratio);
+        copy.drawImage(QRectF(rect), bitmap_, source);
+    }
+    control_->repaint(rect.translated(clientOffset_));
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+#include <span>
+
+class QWidget;
+
+// A colour: red + 256 * green + 65536 * blue. As an argument, -1 stands for the
+// default colour and, as a fill, -2 for no fill.
+using RgbColor = std::int32_t;
+constexpr RgbColor kDefaultColor = -1;
+constexpr RgbColor kNoFill = -2;
+
+struct PolygonPoint {
+    float x = 0;
+    float y = 0;
+};
+
+// The off-screen bitmap of one graphic control. Drawing changes the bitmap; the part of
+// it that changed reaches the screen image (what the control paints) at once, or, in
+// deferred mode, only at Redraw, so a whole picture appears in one update.
+class GraphicSurface {
+  public:
+    GraphicSurface(QWidget* control, QSize clientSize, QPoint clientOffset, qreal pixelRatio);
+
+    void SetDeferred(bool deferred) { deferred_ = deferred; }
+    bool Deferred() const { return deferred_; }
+    void SetPenWidth(std::int32_t width) { penWidth_ = width; }
+    std::int32_t PenWidth() const { return penWidth_; }
+    RgbColor BackColor() const { return backColor_; }
+    RgbColor ForeColor() const { return foreColor_; }
+    QRect Dirty() const { return dirty_; }
+
+    void Clear(RgbColor color, std::int32_t fillStyle);
+    void Ellipse(float x1, float y1, float x2, float y2, RgbColor outline, RgbColor fill,
+                 std::int32_t fillStyle);
+    void Polygon(std::span<const PolygonPoint> points, RgbColor outline, RgbColor fill,
+                 std::int32_t fillStyle, std::int32_t fillMode);
+    void Redraw();
+
+    const QImage& Bitmap() const { return bitmap_; }
+    const QImage& ScreenImage() const { return screen_; }
+
+  private:
+    void Changed(QRect rect);
+    void ShowOnScreen(QRect rect);
+
+    QWidget* control_;
+    QPoint clientOffset_;
+    QImage bitmap_;
+    QImage screen_;
+    QRect dirty_;
+    RgbColor foreColor_;
+    RgbColor backColor_;
+    std::int32_t penWidth_ = 0;
+    bool deferred_ = false;
+};

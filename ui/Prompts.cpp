@@ -1,0 +1,133 @@
+#include "ui/Prompts.h"
+
+#include "ui/WindowWidgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+MessageSink::Receiver g_sink;
+
+constexpr qsizetype kMaxPromptAnswer = 255;
+constexpr qsizetype kMaxStartFileName = 259;
+
+QString ToQt(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FromQt(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString TitleOrDefault(const std::string& title) {
+    return title.empty() ? QString::fromLatin1(kDefaultTitle) : ToQt(title);
+}
+
+// "Poly" NUL "*.poly" NUL -> "Poly (*.poly)", one filter per pair.
+QStringList NameFilters(const std::string& filter) {
+    std::vector<std::string> texts;
+    std::size_t begin = 0;
+    for (std::size_t end = filter.find('\0'); end != std::string::npos; end = filter.find('\0', begin)) {
+        texts.push_back(filter.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    QStringList filters;
+    for (std::size_t i = 0; i + 1 < texts.size(); i += 2) {
+        if (!texts[i].empty() || !texts[i + 1].empty())
+            filters << ToQt(texts[i]) + QStringLiteral(" (") + ToQt(texts[i + 1]).replace(';', ' ') +
+                           QStringLiteral(")");
+    }
+    return filters;
+}
+
+// Layout of the text prompt in dialog units.
+enum PromptId : std::int32_t { kPromptText = 101, kPromptLabel = 102 };
+
+} // namespace
+
+MessageSink::MessageSink(Receiver receiver) : previous_(std::exchange(g_sink, std::move(receiver))) {}
+
+MessageSink::~MessageSink() { g_sink = std::move(previous_); }
+
+std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std::string& title) {
+    if (g_sink)
+        return g_sink(text, style, title);
+    QMessageBox box(QMessageBox::NoIcon, TitleOrDefault(title), ToQt(text), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.raise();
+    box.activateWindow();
+    box.exec();
+    return kAnswerOk;
+}
+
+std::string PromptText(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText, std::int32_t x, std::int32_t y) {
+    const bool place = x >= 0 && y >= 0;
+    const WindowHandle dialog =
+        NewDialog(0, 0, FromQt(TitleOrDefault(title)), place ? x : 65, place ? y : 65, 150, 100,
+                  0x80C80880, 0);
+    if (dialog == 0)
+        return {};
+    std::string answer;
+    auto onOk = [&answer](WindowHandle owner, std::uint32_t, std::uint32_t, std::int32_t) {
+        answer = FromQt(ToQt(GetText(GetControl(owner, kPromptText))).left(kMaxPromptAnswer));
+        CloseDialog(owner, kIdOk);
+        return 1;
+    };
+    auto onCancel = [](WindowHandle owner, std::uint32_t, std::uint32_t, std::int32_t) {
+        CloseDialog(owner, kIdCancel);
+        return 1;
+    };
+    AddControl(kLabel, dialog, kPromptLabel, prompt, 5, 5, 95, 72, 0x50000000, 0);
+    AddControl(kPushButton, dialog, kIdOk, "OK", 104, 5, 40, 10, 0x50010001, 0, onOk);
+    AddControl(kPushButton, dialog, kIdCancel, "Cancel", 104, 19, 40, 10, 0x50010000, 0, onCancel);
+    AddControl(kTextBox, dialog, kPromptText, defaultText, 4, 82, 140, 12, 0x50810080, 0);
+    if (place)
+        MoveDialog(dialog, x, y);
+    FocusControl(dialog, kPromptText);
+    const WindowHandle box = GetControl(dialog, kPromptText);
+    PostSelectText(box, 0, static_cast<std::int32_t>(ToQt(GetText(box)).size()));
+    ShowModal(dialog);
+    return answer;
+}
+
+std::string ChooseOpenFile(WindowHandle owner, std::int32_t x, std::int32_t y,
+                           const std::string& title, const std::string& startFolder,
+                           const std::string& filter, const std::string& startFile,
+                           const std::string& defaultExtension, std::uint32_t /*flags*/) {
+    // Qt's chooser leaves the process's current directory alone; only existing files
+    // can be chosen, which is what the flags of this program ask for.
+    QFileDialog chooser(nullptr, ToQt(title),
+                        startFolder.empty() ? QDir::currentPath() : ToQt(startFolder));
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setNameFilters(NameFilters(filter));
+    QString extension = ToQt(defaultExtension);
+    if (extension.startsWith('.'))
+        extension.remove(0, 1);
+    chooser.setDefaultSuffix(extension);
+    if (!startFile.empty())
+        chooser.selectFile(ToQt(startFile).left(kMaxStartFileName));
+    const QRect work = chooser.screen() ? chooser.screen()->availableGeometry() : QRect();
+    QWidget* ownerWidget = WindowWidget(owner);
+    if (x != kNoPosition && y != kNoPosition) {
+        chooser.move(ownerWidget ? ownerWidget->mapToGlobal(QPoint(x, y)) : QPoint(x, y));
+    } else if (ownerWidget) {
+        chooser.move(ownerWidget->mapToGlobal(QPoint(30, 30)));
+    } else {
+        chooser.move(std::max(0, work.right() / 2 - chooser.width() / 2),
+                     std::max(0, work.bottom() / 2 - chooser.height() / 2));
+    }
+    chooser.raise();
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return {};
+    return FromQt(QDir::toNativeSeparators(chooser.selectedFiles().constFirst()));
+}
