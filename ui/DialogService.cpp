@@ -390,12 +390,11 @@ WindowHandle NewDialog(std::int32_t units, WindowHandle parent, const std::strin
     const QRect rect = ToPixels(units, QRect(x == kNoPosition ? 0 : x, y == kNoPosition ? 0 : y,
                                              width, height));
     const QSize outer = rect.size() + QSize(2 * frame, 2 * frame);
+    window->SetOuterSize(outer);
     if (child) {
-        window->resize(outer);
         const bool asControl = (record->style & Style::ControlParent) != 0;
         window->move(asControl ? rect.x() : std::max(0, rect.x()), asControl ? rect.y() : std::max(0, rect.y()));
     } else {
-        window->setFixedSize(outer);
         PlaceTopLevel(*window, *record, rect.topLeft());
     }
     record->window = window;
@@ -554,15 +553,13 @@ OuterSize GetOuterSize(WindowHandle dialog) {
 }
 
 void SetOuterSize(WindowHandle dialog, std::int32_t width, std::int32_t height) {
-    QWidget* window = WindowWidget(dialog);
-    if (!window)
+    const DialogRecord* record = Windows().Dialog(dialog);
+    if (!record || !record->window)
         return;
-    if (!window->isWindow()) {
-        window->resize(width, height);
-        return;
-    }
-    const QSize frame = window->frameGeometry().size() - window->size();
-    window->setFixedSize(std::max(0, width - frame.width()), std::max(0, height - frame.height()));
+    DialogWindow& window = *record->window;
+    // A top-level window's outer size includes the frame the window manager adds.
+    const QSize frame = window.isWindow() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
+    window.SetOuterSize(QSize(std::max(0, width - frame.width()), std::max(0, height - frame.height())));
 }
 
 void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {

@@ -39,6 +39,14 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void DialogWindow::SetOuterSize(QSize size) {
+    if (isWindow())
+        setFixedSize(size);
+    else
+        resize(size);
+    client_->setGeometry(contentsRect());
+}
+
 void DialogWindow::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     client_->setGeometry(contentsRect());

@@ -16,6 +16,8 @@ class DialogWindow : public QFrame {
     WindowHandle Handle() const { return handle_; }
     QWidget* Client() const { return client_; }
     int FrameWidth() const { return frameWidth_; }
+    // Sets the outer size; the client area follows at once, shown or not.
+    void SetOuterSize(QSize size);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
