@@ -115,8 +115,9 @@ void GraphicSurface::Ellipse(float x1, float y1, float x2, float y2, RgbColor ou
         PrimitivePainter painter(bitmap_, backColor_);
         painter.UseOutline(pen, penWidth_);
         painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
-        // The box covers left .. right - 1 and top .. bottom - 1.
-        painter.drawEllipse(QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1)));
+        // The box covers left .. right - 1 and top .. bottom - 1: an aliased ellipse in
+        // this floating-point rectangle covers exactly that.
+        painter.drawEllipse(QRectF(left, top, right - left - 1, bottom - top - 1));
     }
     const int grow = penWidth_ / 2 + 1;
     Changed(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-grow, -grow, grow, grow));

@@ -1,0 +1,258 @@
+#include "TestSupport.h"
+#include "ui/GraphicControl.h"
+#include "ui/GraphicService.h"
+#include "ui/WindowWidgets.h"
+
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr RgbColor kWhite = 0xFFFFFF;
+constexpr RgbColor kRed = 0x0000FF;
+constexpr RgbColor kBlue = 0xFF0000;
+constexpr RgbColor kGreen = 0x00FF00;
+
+RgbColor PixelAt(const QImage& image, int x, int y) {
+    const QRgb pixel = image.pixel(x, y);
+    return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+}
+
+// The bounding box of the pixels that are not white.
+QRect Painted(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (PixelAt(image, x, y) != kWhite)
+                box = box.united(QRect(x, y, 1, 1));
+    return box;
+}
+
+std::vector<PolygonPoint> Points(int count) {
+    std::vector<PolygonPoint> points;
+    for (int i = 0; i < count; ++i)
+        points.push_back({static_cast<float>(10 + (i % 2) * 100), static_cast<float>(10 + (i % 3) * 50)});
+    return points;
+}
+
+} // namespace
+
+class TestGraphicSurface : public QObject {
+    Q_OBJECT
+
+  private:
+    WindowHandle dialog_ = 0;
+    WindowHandle control_ = 0;
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void makeRgbClamps_data();
+    void makeRgbClamps();
+    void borderedControlHasASmallerBitmap();
+    void clickReportsTheDialogClientPoint();
+    void doubleClickSendsCodeOne();
+    void ellipseCoversItsBoxExclusiveOfRightAndBottom();
+    void ellipseFillColours();
+    void deferredDrawingWaitsForRedraw();
+    void immediateDrawingShowsAtOnce();
+    void drawingAfterDetachChangesNothing();
+    void attachToAControlThatIsNotGraphicFails();
+    void polygonPointCountBounds();
+    void polygonFillRules();
+    void hatchPaintsGapsInTheBackColour();
+    void clearWithDefaultUsesTheBackColour();
+    void newControlBecomesTheTargetOfAThreadWithNone();
+};
+
+void TestGraphicSurface::init() {
+    dialog_ = NewDialog(kPixelUnits, 0, "Surface", 0, 0, 400, 400, 0x00CA0000, 0);
+    AddControl(kGraphicControl, dialog_, 101, "", 0, 0, 320, 320, 0x00800100, 0);
+    control_ = GetControl(dialog_, 101);
+    ShowModeless(dialog_);
+    GraphicAttach(dialog_, 101, false);
+    GraphicClear(MakeRgb(255, 255, 255), 0);
+    GraphicSetWidth(1);
+}
+
+void TestGraphicSurface::cleanup() {
+    GraphicDetach();
+    CloseAllDialogs();
+}
+
+void TestGraphicSurface::makeRgbClamps_data() {
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<int>("colour");
+    QTest::newRow("clamped components") << 300 << -5 << 128 << 8388863;
+    QTest::newRow("white") << 255 << 255 << 255 << 0xFFFFFF;
+    QTest::newRow("orange") << 255 << 128 << 0 << 0x0080FF;
+    QTest::newRow("shape fill") << 168 << 255 << 255 << 0xFFFFA8;
+    QTest::newRow("all below zero") << -1 << -1000 << INT32_MIN << 0;
+}
+
+void TestGraphicSurface::makeRgbClamps() {
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QFETCH(int, colour);
+    QCOMPARE(MakeRgb(red, green, blue), colour);
+}
+
+void TestGraphicSurface::borderedControlHasASmallerBitmap() {
+    QCOMPARE(BitmapOf(control_).size(), QSize(318, 318));
+}
+
+void TestGraphicSurface::clickReportsTheDialogClientPoint() {
+    auto points = std::make_shared<std::vector<ClientPoint>>();
+    AddControl(kGraphicControl, dialog_, 102, "", 0, 0, 320, 320, 0x00800100, 0,
+               [points](WindowHandle dialog, std::uint32_t, std::uint32_t wParam, std::int32_t) {
+                   if ((wParam >> 16) == Notification::Clicked)
+                       points->push_back(GetCursorClientPos(dialog));
+                   return 0;
+               });
+    QWidget* area = WindowWidget(GetControl(dialog_, 102));
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(1, 1)); // bitmap pixel (0, 0)
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(200, 37));
+    QCOMPARE(points->size(), std::size_t{2});
+    QCOMPARE(points->at(0).x, 1);
+    QCOMPARE(points->at(0).y, 1);
+    QCOMPARE(points->at(1).x, 200);
+    QCOMPARE(points->at(1).y, 37);
+    QCOMPARE(area->window()->focusWidget(), area); // a press gives the control the focus
+}
+
+void TestGraphicSurface::doubleClickSendsCodeOne() {
+    auto codes = std::make_shared<std::vector<std::uint32_t>>();
+    AddControl(kGraphicControl, dialog_, 102, "", 0, 0, 50, 50, 0x00800100, 0,
+               [codes](WindowHandle, std::uint32_t, std::uint32_t wParam, std::int32_t) {
+                   codes->push_back(wParam >> 16);
+                   return 0;
+               });
+    QWidget* area = WindowWidget(GetControl(dialog_, 102));
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(5, 5)); // the second press
+    QCOMPARE(*codes, (std::vector<std::uint32_t>{Notification::Clicked, Notification::DoubleClicked}));
+}
+
+void TestGraphicSurface::ellipseCoversItsBoxExclusiveOfRightAndBottom() {
+    GraphicEllipse(80, 80, 120, 120, kRed, kBlue, 0); // X 100, Y 100, radius 20
+    QCOMPARE(Painted(BitmapOf(control_)), QRect(80, 80, 40, 40));
+    QCOMPARE(PixelAt(BitmapOf(control_), 100, 100), kBlue);
+    QCOMPARE(PixelAt(BitmapOf(control_), 80, 100), kRed);
+
+    GraphicClear(kWhite, 0);
+    GraphicEllipse(-10, -10, 10, 10, kRed, kBlue, 0); // reaches past the top-left edge
+    QCOMPARE(Painted(BitmapOf(control_)), QRect(0, 0, 10, 10));
+    QCOMPARE(PixelAt(BitmapOf(control_), 0, 0), kBlue);
+}
+
+void TestGraphicSurface::ellipseFillColours() {
+    GraphicEllipse(10, 10, 50, 50, kRed, kDefaultColor, 0);
+    QCOMPARE(PixelAt(BitmapOf(control_), 30, 30), kRed); // filled in its outline colour
+    GraphicEllipse(100, 10, 140, 50, kRed, kNoFill, 0);
+    QCOMPARE(PixelAt(BitmapOf(control_), 120, 30), kWhite); // outline only
+    QCOMPARE(PixelAt(BitmapOf(control_), 100, 30), kRed);
+    GraphicEllipse(200, 10, 240, 50, kRed, kBlue, 99); // fill styles above 6 are solid
+    QCOMPARE(PixelAt(BitmapOf(control_), 220, 30), kBlue);
+    QCOMPARE(PixelAt(BitmapOf(control_), 221, 31), kBlue);
+}
+
+void TestGraphicSurface::deferredDrawingWaitsForRedraw() {
+    const QImage before = ShownImage(control_);
+    GraphicAttach(dialog_, 101, true);
+    GraphicClear(kWhite, 0);
+    GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
+    const std::array<PolygonPoint, 3> triangle{{{100, 100}, {150, 100}, {125, 50}}};
+    GraphicPolygon(triangle, kRed, kBlue, 0, 0);
+    QCOMPARE(ShownImage(control_), before);
+    WindowWidget(control_)->repaint(); // an expose meanwhile shows the old picture too
+    QCOMPARE(ShownImage(control_), before);
+    QCOMPARE(PixelAt(BitmapOf(control_), 35, 35), kBlue);
+    GraphicRedraw();
+    QCOMPARE(ShownImage(control_), BitmapOf(control_));
+    QCOMPARE(PixelAt(WindowWidget(control_)->grab().toImage(), 36, 36), kBlue); // +1 border
+}
+
+void TestGraphicSurface::immediateDrawingShowsAtOnce() {
+    GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
+    QCOMPARE(PixelAt(ShownImage(control_), 35, 35), kBlue);
+    QVERIFY(GraphicControlOf(control_)->Surface().Dirty().isEmpty());
+}
+
+void TestGraphicSurface::drawingAfterDetachChangesNothing() {
+    GraphicDetach();
+    const QImage before = BitmapOf(control_);
+    GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
+    GraphicClear(kRed, 0);
+    GraphicRedraw();
+    QCOMPARE(BitmapOf(control_), before);
+}
+
+void TestGraphicSurface::attachToAControlThatIsNotGraphicFails() {
+    AddControl(kPushButton, dialog_, 200, "button", 330, 0, 60, 30, 0, 0);
+    GraphicAttach(dialog_, 200, false);
+    QCOMPARE(GraphicLastError(), kErrorNotGraphicControl);
+    const QImage before = BitmapOf(control_);
+    GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
+    QCOMPARE(BitmapOf(control_), before); // the thread has no target now
+}
+
+void TestGraphicSurface::polygonPointCountBounds() {
+    for (const int count : {0, 1, 1025}) {
+        GraphicPolygon(Points(count), kRed, kBlue, 0, 0);
+        QVERIFY2(Painted(BitmapOf(control_)).isEmpty(), qPrintable(QString::number(count)));
+    }
+    GraphicPolygon(Points(1024), kRed, kBlue, 0, 0);
+    QVERIFY(!Painted(BitmapOf(control_)).isEmpty());
+    GraphicClear(kWhite, 0);
+    GraphicPolygon(Points(2), kRed, kBlue, 0, 0);
+    QVERIFY(!Painted(BitmapOf(control_)).isEmpty());
+}
+
+void TestGraphicSurface::polygonFillRules() {
+    // A five-pointed star drawn in one stroke: its centre is inside twice.
+    const std::array<PolygonPoint, 5> star{{{150, 20}, {220, 230}, {40, 100}, {260, 100}, {80, 230}}};
+    GraphicPolygon(star, kRed, kBlue, 0, 0);
+    QCOMPARE(PixelAt(BitmapOf(control_), 150, 130), kBlue); // winding fills the centre
+    GraphicClear(kWhite, 0);
+    GraphicPolygon(star, kRed, kBlue, 0, 1);
+    QCOMPARE(PixelAt(BitmapOf(control_), 150, 130), kWhite); // alternate leaves it out
+}
+
+void TestGraphicSurface::hatchPaintsGapsInTheBackColour() {
+    GraphicClear(kGreen, 0);
+    GraphicEllipse(20, 20, 120, 120, kRed, kBlue, 1);
+    const RgbColor back = GraphicControlOf(control_)->Surface().BackColor();
+    int fill = 0, gaps = 0;
+    for (int y = 50; y < 90; ++y) {
+        fill += PixelAt(BitmapOf(control_), 70, y) == kBlue ? 1 : 0;
+        gaps += PixelAt(BitmapOf(control_), 70, y) == back ? 1 : 0;
+    }
+    QVERIFY(fill > 0);
+    QVERIFY(gaps > 0);
+    QCOMPARE(fill + gaps, 40);
+}
+
+void TestGraphicSurface::clearWithDefaultUsesTheBackColour() {
+    GraphicClear(kDefaultColor, 0);
+    const GraphicSurface& surface = GraphicControlOf(control_)->Surface();
+    QCOMPARE(PixelAt(BitmapOf(control_), 5, 5), surface.BackColor());
+    QVERIFY(surface.BackColor() != surface.ForeColor());
+}
+
+void TestGraphicSurface::newControlBecomesTheTargetOfAThreadWithNone() {
+    GraphicDetach();
+    AddControl(kGraphicControl, dialog_, 150, "", 0, 0, 50, 50, 0, 0);
+    const WindowHandle fresh = GetControl(dialog_, 150);
+    GraphicClear(kRed, 0);
+    QCOMPARE(PixelAt(BitmapOf(fresh), 10, 10), kRed);
+    QCOMPARE(BitmapOf(fresh).size(), QSize(50, 50)); // no border: the whole control
+}
+
+QTEST_MAIN(TestGraphicSurface)
+#include "tst_graphicsurface.moc"
