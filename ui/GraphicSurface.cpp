@@ -62,8 +62,6 @@ std::int32_t ValidFillStyle(std::int32_t fillStyle) {
 class PrimitivePainter : public QPainter {
   public:
     PrimitivePainter(QImage& bitmap, RgbColor backColor) : QPainter(&bitmap) {
-        // Hatch gaps are painted in the background colour.
-        setBackgroundMode(Qt::OpaqueMode);
         setBackground(ToQColor(backColor));
     }
     void UseOutline(RgbColor outline, std::int32_t penWidth) {
@@ -73,10 +71,16 @@ class PrimitivePainter : public QPainter {
         setPen(pen);
     }
     void UseFill(RgbColor fill, std::int32_t fillStyle) {
-        if (fill == kNoFill)
+        if (fill == kNoFill) {
             setBrush(Qt::NoBrush);
-        else
-            setBrush(QBrush(ToQColor(fill), HatchOf(ValidFillStyle(fillStyle))));
+            return;
+        }
+        const Qt::BrushStyle style = HatchOf(ValidFillStyle(fillStyle));
+        // Hatch gaps are painted in the background colour. Only then: the opaque mode
+        // also moves the edges of solid shapes.
+        if (style != Qt::SolidPattern)
+            setBackgroundMode(Qt::OpaqueMode);
+        setBrush(QBrush(ToQColor(fill), style));
     }
 };
 
@@ -96,9 +100,9 @@ GraphicSurface::GraphicSurface(QWidget* control, QSize clientSize, QPoint client
 void GraphicSurface::Clear(RgbColor color, std::int32_t fillStyle) {
     {
         PrimitivePainter painter(bitmap_, backColor_);
-        const RgbColor fill = color == kDefaultColor ? backColor_ : color;
-        painter.fillRect(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()),
-                         QBrush(ToQColor(fill), HatchOf(ValidFillStyle(fillStyle))));
+        painter.setPen(Qt::NoPen);
+        painter.UseFill(color == kDefaultColor ? backColor_ : color, fillStyle);
+        painter.drawRect(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()));
     }
     Changed(bitmap_.rect());
 }
