@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -603,6 +604,7 @@ void PostSelectText(WindowHandle textBox, std::int32_t start, std::int32_t end) 
     auto* box = qobject_cast<QLineEdit*>(WindowWidget(textBox));
     if (!box)
         return;
-    QMetaObject::invokeMethod(
-        box, [box, start, end] { box->setSelection(start, end - start); }, Qt::QueuedConnection);
+    // A timer rather than a posted event: showing a window delivers its children's posted
+    // events at once, and the selection must come after the window is up.
+    QTimer::singleShot(0, box, [box, start, end] { box->setSelection(start, end - start); });
 }

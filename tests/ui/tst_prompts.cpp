@@ -1,0 +1,164 @@
+#include "TestSupport.h"
+#include "ui/Prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kVantrel = QStringLiteral("Vantrel");
+
+// Types text into the prompt's box and confirms or cancels with a key.
+void AnswerPrompt(const QString& text, Qt::Key key) {
+    WhenWindowAppears(kVantrel, [text, key](QWidget* prompt) {
+        auto* box = prompt->findChild<QLineEdit*>();
+        QVERIFY(box);
+        box->clear();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, key);
+    });
+}
+
+const std::string kPolyFilter = std::string("Poly") + '\0' + "*.poly" + '\0';
+
+std::string Choose(const std::string& startFolder) {
+    return ChooseOpenFile(0, kNoPosition, kNoPosition, "Open file", startFolder, kPolyFilter, "",
+                          ".poly", 0x00001000);
+}
+
+} // namespace
+
+class TestPrompts : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { CloseAllDialogs(); }
+
+    void messageBoxShowsTheDefaultTitle();
+    void messageSinkTakesMessagesWhileItLives();
+    void promptReturnsTheTypedText();
+    void promptCutsTheAnswerTo255Characters();
+    void escapeAndEmptyOkBothGiveEmptyText();
+    void promptSelectsTheDefaultText();
+    void chooserReturnsTheChosenFileAndKeepsTheCurrentDirectory();
+    void chooserStartsInTheCurrentDirectoryWhenNoFolderIsGiven();
+    void cancelledChooserGivesEmptyText();
+};
+
+void TestPrompts::messageBoxShowsTheDefaultTitle() {
+    QString shownText;
+    WhenWindowAppears(kVantrel, [&shownText](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box);
+        shownText = box->text();
+        QCOMPARE(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    QCOMPARE(ShowMessage("Invalid button!", kMessageOk, ""), kAnswerOk);
+    QCOMPARE(shownText, QString("Invalid button!"));
+}
+
+void TestPrompts::messageSinkTakesMessagesWhileItLives() {
+    std::string seen;
+    {
+        const MessageSink sink([&seen](const std::string& text, std::uint32_t style, const std::string&) {
+            seen = text + "/" + std::to_string(style);
+            return 1;
+        });
+        QCOMPARE(ShowMessage("hello", kMessageOk, ""), 1);
+    }
+    QCOMPARE(seen, "hello/" + std::to_string(kMessageOk));
+}
+
+void TestPrompts::promptReturnsTheTypedText() {
+    AnswerPrompt(QStringLiteral("drawing"), Qt::Key_Return);
+    QCOMPARE(PromptText("Filename?", "", "", -1, -1), std::string("drawing"));
+
+    QString label;
+    WhenWindowAppears(QStringLiteral("Title"), [&label](QWidget* prompt) {
+        label = prompt->findChild<QLabel*>()->text();
+        auto* ok = prompt->findChildren<QPushButton*>().at(0);
+        QCOMPARE(ok->text(), QString("OK"));
+        ok->click();
+    });
+    QCOMPARE(PromptText("Filename?", "Title", "kept", -1, -1), std::string("kept"));
+    QCOMPARE(label, QString("Filename?"));
+}
+
+void TestPrompts::promptCutsTheAnswerTo255Characters() {
+    AnswerPrompt(QString(300, 'a'), Qt::Key_Enter);
+    QCOMPARE(PromptText("Filename?", "", "", -1, -1), std::string(255, 'a'));
+}
+
+void TestPrompts::escapeAndEmptyOkBothGiveEmptyText() {
+    AnswerPrompt(QStringLiteral("typed"), Qt::Key_Escape);
+    QCOMPARE(PromptText("Filename?", "", "", -1, -1), std::string());
+    AnswerPrompt(QString(), Qt::Key_Return);
+    QCOMPARE(PromptText("Filename?", "", "default", -1, -1), std::string());
+    WhenWindowAppears(kVantrel, [](QWidget* prompt) { prompt->close(); }); // the close box
+    QCOMPARE(PromptText("Filename?", "", "default", -1, -1), std::string());
+}
+
+void TestPrompts::promptSelectsTheDefaultText() {
+    QString selected;
+    bool focused = false;
+    WhenWindowAppears(kVantrel, [&](QWidget* prompt) {
+        auto* box = prompt->findChild<QLineEdit*>();
+        QCoreApplication::processEvents(); // the selection is posted to the box
+        selected = box->selectedText();
+        focused = prompt->focusWidget() == box;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(PromptText("Filename?", "", "old name", -1, -1), std::string("old name"));
+    QCOMPARE(selected, QString("old name"));
+    QVERIFY(focused);
+}
+
+void TestPrompts::chooserReturnsTheChosenFileAndKeepsTheCurrentDirectory() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("pic.poly");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString before = QDir::currentPath();
+    QStringList filters;
+    WhenWindowAppears(QStringLiteral("Open file"), [&](QWidget* window) {
+        auto* chooser = qobject_cast<QFileDialog*>(window);
+        QVERIFY(chooser);
+        filters = chooser->nameFilters();
+        QCOMPARE(chooser->directory().absolutePath(), QDir(folder.path()).absolutePath());
+        chooser->selectFile(path);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    QCOMPARE(QString::fromStdString(Choose(folder.path().toStdString() + "/")), path);
+    QCOMPARE(filters, QStringList{"Poly (*.poly)"});
+    QCOMPARE(QDir::currentPath(), before);
+}
+
+void TestPrompts::chooserStartsInTheCurrentDirectoryWhenNoFolderIsGiven() {
+    QString opened;
+    WhenWindowAppears(QStringLiteral("Open file"), [&opened](QWidget* window) {
+        auto* chooser = qobject_cast<QFileDialog*>(window);
+        opened = chooser->directory().absolutePath();
+        chooser->reject();
+    });
+    QCOMPARE(Choose(""), std::string());
+    QCOMPARE(opened, QDir::current().absolutePath());
+}
+
+void TestPrompts::cancelledChooserGivesEmptyText() {
+    const QString before = QDir::currentPath();
+    WhenWindowAppears(QStringLiteral("Open file"), [](QWidget* window) { qobject_cast<QDialog*>(window)->reject(); });
+    QCOMPARE(Choose(QDir::tempPath().toStdString()), std::string());
+    QCOMPARE(QDir::currentPath(), before);
+}
+
+QTEST_MAIN(TestPrompts)
+#include "tst_prompts.moc"
