@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -110,11 +111,13 @@ void TestPrompts::promptSelectsTheDefaultText() {
     QString selected;
     bool focused = false;
     WhenWindowAppears(kVantrel, [&](QWidget* prompt) {
-        auto* box = prompt->findChild<QLineEdit*>();
-        QCoreApplication::processEvents(); // the selection is posted to the box
-        selected = box->selectedText();
-        focused = prompt->focusWidget() == box;
-        QTest::keyClick(box, Qt::Key_Return);
+        // Looked at once the prompt's own timers, started as it opened, have run.
+        QTimer::singleShot(0, prompt, [&, prompt] {
+            auto* box = prompt->findChild<QLineEdit*>();
+            selected = box->selectedText();
+            focused = prompt->focusWidget() == box;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
     });
     QCOMPARE(PromptText("Filename?", "", "old name", -1, -1), std::string("old name"));
     QCOMPARE(selected, QString("old name"));
