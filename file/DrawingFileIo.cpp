@@ -25,8 +25,13 @@ FileResult WriteDrawingFile(const std::string& name, const std::string& text) {
     const QString path = ToQt(name);
     if (const FileResult length = CheckNameLength(path); !length.ok)
         return length;
-    if (QFileInfo(path).isDir())
+    // The atomic save renames a new file over the old one: it must never replace a folder,
+    // a device or a pipe that happens to carry the name.
+    const QFileInfo info(path);
+    if (info.isDir())
         return Failure(QStringLiteral("it is a folder"));
+    if (info.exists() && !info.isFile())
+        return Failure(QStringLiteral("it is not a regular file"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Failure(file.errorString());
