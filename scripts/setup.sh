@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev                 # Qt 6 Core, Gui, Widgets, Test and the platform plugins
     fonts-dejavu-core            # a font for the offscreen platform
     clang                        # sanitizer and fuzzing builds
-    xvfb xauth xdotool imagemagick  # the real-window smoke test
+    xvfb xauth xdotool imagemagick libx11-dev  # the real-window smoke test
 )
 
 is_installed() {

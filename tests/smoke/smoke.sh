@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The real program in a real X server (Xvfb): it starts, shows its window, draws a
+# shape when its button is clicked, costs next to no CPU while idle, and exits with 0
+# when its window is closed. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
+set -euo pipefail
+if [ -z "${SMOKE_INSIDE_X:-}" ]; then
+    exec env SMOKE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+program=$1
+close_window=$2
+screenshot=${3:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "smoke: $*" >&2; exit 1; }
+
+# The platform the desktop gives, not the test suites' offscreen one.
+env -u QT_QPA_PLATFORM "$program" &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name '^Kestrune$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no window titled Kestrune appeared"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -eq 560 ] && [ "$HEIGHT" -eq 320 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 560x320"
+
+shape_fill_pixels() {
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "318x318+$((X + 1))+$((Y + 1))" +repage txt:- \
+        | grep -ci '#A8FFFF' || true
+}
+pixel() { convert "$work/screen.png" -format "%[hex:u.p{$1,$2}]" info:; }
+
+sleep 0.5
+[ "$(shape_fill_pixels)" -eq 0 ] || fail "the drawing area is not empty at start"
+[ "$(pixel $((X + 160)) $((Y + 160)))" = "FFFFFF" ] || fail "the drawing area is not white"
+
+xdotool mousemove $((X + 390)) $((Y + 25)) click 1 # the "circle" button
+filled=0
+for _ in $(seq 50); do
+    filled=$(shape_fill_pixels)
+    [ "$filled" -gt 0 ] && break
+    sleep 0.1
+done
+[ "$filled" -gt 0 ] || fail "no shape appeared after clicking \"circle\""
+[ "$(pixel $((X + 1)) $((Y + 1)))" = "FFFFFF" ] || fail "the drawing area's corner is not white"
+if [ -n "$screenshot" ]; then
+    xdotool mousemove $((X + 390)) $((Y + 59)) click 1 # a rectangle
+    xdotool mousemove $((X + 390)) $((Y + 93)) click 1 # a triangle
+    sleep 0.5
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
+fi
+
+# Idle: under 1% of one core over 5 seconds (clock ticks of 1/100 s).
+ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+before=$(ticks)
+sleep 5
+used=$(( $(ticks) - before ))
+[ "$used" -le 5 ] || fail "idle window used $used ticks of CPU in 5 s"
+
+"$close_window" "$window"
+status=0
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid"
+    fail "the program did not end when its window was closed"
+fi
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "smoke: window, drawing, idle cost ($used ticks in 5 s) and exit status all fine"
