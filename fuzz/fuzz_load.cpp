@@ -1,0 +1,55 @@
+// Loading any drawing text: nothing crashes, messages go to a counting sink, and every
+// shape that loads writes a record that loads back to the same record.
+#include "app/LinkListCollection.h"
+#include "file/DrawingFile.h"
+#include "shapes/cCircle.h"
+#include "shapes/cRectangle.h"
+#include "shapes/cTriangle.h"
+#include "ui/Prompts.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const LinkListCollection& Prototypes() {
+    static const LinkListCollection prototypes = [] {
+        LinkListCollection list;
+        list.ADD(std::make_shared<cCircle>());
+        list.ADD(std::make_shared<cRectangle>());
+        list.ADD(std::make_shared<cTriangle>());
+        return list;
+    }();
+    return prototypes;
+}
+
+std::size_t g_messages = 0;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const MessageSink sink([](const std::string&, std::uint32_t, const std::string&) {
+        ++g_messages;
+        return kAnswerOk;
+    });
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    LinkListCollection shapes;
+    LoadDrawingText(text, Prototypes(), shapes);
+
+    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
+        const std::string record = shapes.ITEM(i)->ToText();
+        const std::size_t messagesBefore = g_messages;
+        LinkListCollection again;
+        LoadDrawingText(record, Prototypes(), again);
+        if (again.COUNT() != 1 || again.ITEM(1)->ToText() != record || g_messages != messagesBefore)
+            std::abort();
+    }
+    // The whole drawing's text loads back to the same drawing.
+    const std::string drawing = DrawingText(shapes);
+    LinkListCollection reloaded;
+    LoadDrawingText(drawing, Prototypes(), reloaded);
+    if (DrawingText(reloaded) != drawing)
+        std::abort();
+    return 0;
+}
