@@ -29,16 +29,13 @@ std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint
         return 0;
     // The drawing area sits at the window's client origin; its border is not subtracted.
     const ClientPoint point = GetCursorClientPos(dialog);
-    const LinkListCollection& shapes = Program().Shapes;
-    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
-        const auto shape = shapes.ITEM(i);
-        if (shape && shape->HitTest(point.x, point.y) != 0) {
-            RedrawShapes();
-            DrawHighlighted(dialog, kDrawingAreaId, *shape);
-            shape->Edit();
-            return 0;
-        }
-    }
+    const std::int32_t hit = FindShapeAt(Program().Shapes, point.x, point.y);
+    if (hit == 0)
+        return 0; // nothing is repainted: an earlier highlight stays
+    const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(hit); // kept while it is edited
+    RedrawShapes();
+    DrawHighlighted(dialog, kDrawingAreaId, *shape);
+    shape->Edit();
     return 0;
 }
 

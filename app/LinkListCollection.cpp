@@ -8,10 +8,4 @@ void LinkListCollection::CLEAR() {
     removed.clear();
 }
 
-std::int32_t LinkListCollection::COUNT() const { return static_cast<std::int32_t>(items_.size()); }
-
-std::shared_ptr<iShape> LinkListCollection::ITEM(std::int32_t index) const {
-    if (index < 1 || index > COUNT())
-        return nullptr;
-    return items_[static_cast<std::size_t>(index - 1)];
-}
+const std::shared_ptr<iShape> LinkListCollection::kNone;

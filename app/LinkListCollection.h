@@ -14,10 +14,17 @@ class LinkListCollection {
     // Removes every item. The list is already empty while the items are destroyed, so a
     // destructor that looks at the list sees it as it is.
     void CLEAR();
-    std::int32_t COUNT() const;
-    // The item at position index (1-based), or nullptr outside 1..COUNT().
-    std::shared_ptr<iShape> ITEM(std::int32_t index) const;
+    std::int32_t COUNT() const { return static_cast<std::int32_t>(items_.size()); }
+    // The item at position index (1-based), or an empty reference outside 1..COUNT().
+    // No reference count changes hands: copy it to keep the item past a change of the list.
+    // Inline: whole-drawing loops (redraw, hit search) call it once per shape.
+    const std::shared_ptr<iShape>& ITEM(std::int32_t index) const {
+        if (index < 1 || index > COUNT())
+            return kNone;
+        return items_[static_cast<std::size_t>(index - 1)];
+    }
 
   private:
+    static const std::shared_ptr<iShape> kNone;
     std::vector<std::shared_ptr<iShape>> items_;
 };

@@ -62,7 +62,7 @@ void StartUp() {
     std::int32_t y = 10;
     const std::int32_t kinds = program.ShapeTypes.COUNT();
     for (std::int32_t i = 1; i <= kinds; ++i)
-        AddButton(100 + i, program.ShapeTypes.ITEM(i)->ShapeName(), x, y, OnShapeButton);
+        AddButton(100 + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), x, y, OnShapeButton);
     AddButton(100 + kinds + 1, "Clear", x, y, OnClear);
     AddButton(100 + kinds + 2, "Save", x, y, OnSave);
     AddButton(100 + kinds + 3, "Load", x, y, OnLoad);

@@ -15,7 +15,7 @@ void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollectio
     GraphicClear(MakeRgb(255, 255, 255), 0);
     GraphicSetWidth(kPenWidth);
     for (std::int32_t i = list.COUNT(); i >= 1; --i) {
-        if (const auto shape = list.ITEM(i))
+        if (const auto& shape = list.ITEM(i))
             shape->Draw(std::nullopt);
     }
     GraphicRedraw();
@@ -29,11 +29,21 @@ void DrawHighlighted(WindowHandle dialog, std::int32_t id, const iShape& shape) 
     GraphicDetach();
 }
 
+std::int32_t FindShapeAt(const LinkListCollection& list, std::int32_t x, std::int32_t y) {
+    const std::int32_t count = list.COUNT();
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const auto& shape = list.ITEM(i);
+        if (shape && shape->HitTest(x, y) != 0)
+            return i;
+    }
+    return 0;
+}
+
 std::int32_t FindShapeIndex(WindowHandle dialog) {
     const ShapeIdentity stored = GetUserValue(dialog, 0);
     const LinkListCollection& shapes = Program().Shapes;
     for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
-        const auto shape = shapes.ITEM(i);
+        const auto& shape = shapes.ITEM(i);
         if (shape && shape->Identity() == stored)
             return i;
     }

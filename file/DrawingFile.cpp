@@ -7,7 +7,7 @@ std::string DrawingText(const LinkListCollection& shapes) {
     StringBuilderA text;
     const std::int32_t count = shapes.COUNT();
     for (std::int32_t i = 1; i <= count; ++i) {
-        if (const auto shape = shapes.ITEM(i))
+        if (const auto& shape = shapes.ITEM(i))
             text.ADD(shape->ToText());
         if (i < count)
             text.ADD(kLineEnd);
@@ -16,11 +16,11 @@ std::string DrawingText(const LinkListCollection& shapes) {
 }
 
 namespace {
-std::shared_ptr<iShape> PrototypeNamed(const std::string& keyword, const LinkListCollection& prototypes) {
+const iShape* PrototypeNamed(const std::string& keyword, const LinkListCollection& prototypes) {
     for (std::int32_t i = 1; i <= prototypes.COUNT(); ++i) {
-        const auto prototype = prototypes.ITEM(i);
+        const auto& prototype = prototypes.ITEM(i);
         if (prototype && TextEquals(keyword, prototype->ShapeName()))
-            return prototype;
+            return prototype.get();
     }
     return nullptr;
 }
@@ -29,11 +29,11 @@ std::shared_ptr<iShape> PrototypeNamed(const std::string& keyword, const LinkLis
 void LoadDrawingText(const std::string& text, const LinkListCollection& prototypes,
                      LinkListCollection& shapes) {
     const std::int32_t count = CountFields(text, kLineEnd);
-    for (const std::string& line : SplitFields(text, kLineEnd, count)) {
+    for (const std::string_view line : SplitFields(text, kLineEnd, count)) {
         const std::int32_t comma = FindText(1, line, ",");
         if (comma == 0)
             continue;
-        const auto prototype = PrototypeNamed(LowerCase(LeftText(line, comma - 1)), prototypes);
+        const iShape* prototype = PrototypeNamed(LowerCase(LeftText(line, comma - 1)), prototypes);
         if (!prototype)
             continue;
         // A malformed line reports itself and still adds a shape with random values.

@@ -1,6 +1,9 @@
 #include "file/NumberText.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
 #include <cmath>
 
 namespace {
@@ -37,16 +40,32 @@ class Reader {
 
 // acc * 10^power in extended precision, with one multiplication or division where the
 // power fits; a tiny result is scaled in two steps rather than blowing up.
+// 10^n for n up to 27 is exact in extended precision: no need to compute it each time.
+long double PowerOfTen(int n) {
+    static const auto table = [] {
+        std::array<long double, 28> powers{};
+        long double power = 1.0L;
+        for (long double& entry : powers) {
+            entry = power;
+            power *= 10.0L;
+        }
+        return powers;
+    }();
+    return n < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(n)] : std::pow(10.0L, n);
+}
+
 long double ScaleByPowerOfTen(long double acc, int power) {
-    if (power >= 0) {
+    if (power == 0)
+        return acc;
+    if (power > 0) {
         if (power > kLargestPowerOfTen)
             return kHugeResult;
-        return acc * std::pow(10.0L, power);
+        return acc * PowerOfTen(power);
     }
     const int down = -power;
     if (down > kLargestPowerOfTen)
         return acc / std::pow(10.0L, kLargestPowerOfTen) / std::pow(10.0L, down - kLargestPowerOfTen);
-    return acc / std::pow(10.0L, down);
+    return acc / PowerOfTen(down);
 }
 
 int ReadExponent(Reader& in) {
@@ -197,15 +216,20 @@ long double ReadRadix(Reader& in) {
 } // namespace
 
 std::string FormatNumber(std::int64_t value, std::string_view mask) {
+    const auto minimumDigits = static_cast<std::size_t>(std::count(mask.begin(), mask.end(), '0'));
     const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
                                               : static_cast<std::uint64_t>(value);
-    std::string digits = std::to_string(magnitude);
-    std::size_t minimumDigits = 0;
-    for (const char c : mask)
-        minimumDigits += c == '0' ? 1 : 0;
-    if (digits.size() < minimumDigits)
-        digits.insert(0, minimumDigits - digits.size(), '0');
-    return value < 0 ? "-" + digits : digits;
+    char digits[24];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    std::string text;
+    text.reserve(1 + std::max(count, minimumDigits));
+    if (value < 0)
+        text += '-';
+    if (count < minimumDigits)
+        text.append(minimumDigits - count, '0');
+    text.append(digits, count);
+    return text;
 }
 
 long double TextToNumber(std::string_view text) {
@@ -219,7 +243,37 @@ long double TextToNumber(std::string_view text) {
     return ReadDecimal(in);
 }
 
+namespace {
+
+// Most fields are plain integers: [blanks][sign]digits, ended by anything that is neither
+// a digit, a point nor an exponent marker. For those (up to 18 digits, so exact) the
+// general reader gives exactly the integer; this reads it without extended precision.
+std::optional<std::int64_t> PlainInteger(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const std::size_t first = i;
+    std::int64_t value = 0;
+    while (i < text.size() && IsDigit(text[i]) && i - first < kMaxSignificantDigits)
+        value = value * 10 + (text[i++] - '0');
+    if (i == first)
+        return std::nullopt;
+    if (i < text.size()) {
+        const char next = text[i];
+        if (IsDigit(next) || next == '.' || next == 'E' || next == 'e' || next == 'D' || next == 'd')
+            return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
 std::int32_t TextToInteger(std::string_view text) {
+    if (const std::optional<std::int64_t> plain = PlainInteger(text))
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(*plain)));
     const long double number = TextToNumber(text);
     const long double rounded = std::nearbyint(number); // the default mode: nearest, ties to even
     constexpr long double kTwoTo63 = 9223372036854775808.0L;

@@ -20,9 +20,7 @@ class StringBuilderA::Guard {
     std::atomic_flag& flag_;
 };
 
-StringBuilderA::StringBuilderA()
-    : buffer_(new (std::nothrow) char[kInitialRoom]), room_(buffer_ ? kInitialRoom : 0),
-      limit_(std::numeric_limits<std::size_t>::max() / 2) {}
+StringBuilderA::StringBuilderA() : limit_(std::numeric_limits<std::size_t>::max() / 2) {}
 
 StringBuilderA::Result StringBuilderA::ADD(std::string_view piece) {
     if (piece.empty())
@@ -30,14 +28,14 @@ StringBuilderA::Result StringBuilderA::ADD(std::string_view piece) {
     const Guard guard(busy_);
     if (length_ > limit_ || piece.size() > limit_ - length_ || !Grow(length_ + piece.size()))
         return OutOfMemory;
-    std::memcpy(buffer_.get() + length_, piece.data(), piece.size());
+    std::memcpy(data_ + length_, piece.data(), piece.size());
     length_ += piece.size();
     return Ok;
 }
 
 std::string StringBuilderA::STRING() const {
     const Guard guard(busy_);
-    return std::string(buffer_.get(), length_);
+    return std::string(data_, length_);
 }
 
 std::size_t StringBuilderA::Capacity() const {
@@ -53,15 +51,16 @@ void StringBuilderA::SetLimit(std::size_t bytes) {
 bool StringBuilderA::Grow(std::size_t needed) {
     if (needed <= room_)
         return true;
-    std::size_t room = room_ == 0 ? kInitialRoom : room_;
+    std::size_t room = room_;
     while (room < needed)
         room *= 2;
     std::unique_ptr<char[]> larger(new (std::nothrow) char[room]);
     if (!larger)
         return false;
     if (length_ > 0)
-        std::memcpy(larger.get(), buffer_.get(), length_);
-    buffer_ = std::move(larger);
+        std::memcpy(larger.get(), data_, length_);
+    heap_ = std::move(larger);
+    data_ = heap_.get();
     room_ = room;
     return true;
 }

@@ -15,6 +15,7 @@ class StringBuilderA {
     enum Result : std::int32_t { Ok = 0, OutOfMemory = 7 };
 
     StringBuilderA();
+    StringBuilderA(StringBuilderA&&) = delete;
     StringBuilderA(const StringBuilderA&) = delete;
     StringBuilderA& operator=(const StringBuilderA&) = delete;
 
@@ -34,8 +35,12 @@ class StringBuilderA {
 
     bool Grow(std::size_t needed);
 
-    std::unique_ptr<char[]> buffer_;
-    std::size_t room_ = 0;
+    // The first room lives in the builder itself: a record is built without touching
+    // the heap. Larger texts move to heap_, doubling as they grow.
+    char initial_[kInitialRoom];
+    std::unique_ptr<char[]> heap_;
+    char* data_ = initial_;
+    std::size_t room_ = kInitialRoom;
     std::size_t length_ = 0;
     std::size_t limit_;
     mutable std::atomic_flag busy_ = ATOMIC_FLAG_INIT;

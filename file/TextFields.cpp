@@ -10,26 +10,27 @@ std::int32_t CountFields(std::string_view text, std::string_view separator) {
     return count;
 }
 
-std::vector<std::string> SplitFields(std::string_view text, std::string_view separator,
-                                     std::int32_t count) {
-    std::vector<std::string> fields;
-    if (count <= 0)
-        return fields;
-    fields.reserve(static_cast<std::size_t>(count));
-    std::size_t begin = 0;
-    while (fields.size() + 1 < static_cast<std::size_t>(count) && !separator.empty()) {
-        const auto at = text.find(separator, begin);
-        if (at == std::string_view::npos)
-            break;
-        fields.emplace_back(text.substr(begin, at - begin));
-        begin = at + separator.size();
-    }
-    if (begin <= text.size()) {
-        const auto end = separator.empty() ? std::string_view::npos : text.find(separator, begin);
-        fields.emplace_back(text.substr(begin, end == std::string_view::npos ? end : end - begin));
-    }
-    fields.resize(static_cast<std::size_t>(count));
+std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator,
+                                          std::int32_t count) {
+    std::vector<std::string_view> fields(count > 0 ? static_cast<std::size_t>(count) : 0);
+    SplitFieldsInto(text, separator, fields);
     return fields;
+}
+
+void SplitFieldsInto(std::string_view text, std::string_view separator,
+                     std::span<std::string_view> fields) {
+    std::size_t begin = 0;
+    bool done = false;
+    for (std::string_view& field : fields) {
+        if (done) {
+            field = {};
+            continue;
+        }
+        const auto at = separator.empty() ? std::string_view::npos : text.find(separator, begin);
+        field = text.substr(begin, at == std::string_view::npos ? at : at - begin);
+        done = at == std::string_view::npos;
+        begin = done ? text.size() : at + separator.size();
+    }
 }
 
 std::string LowerCase(std::string_view text) {

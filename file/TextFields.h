@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +14,12 @@
 std::int32_t CountFields(std::string_view text, std::string_view separator);
 
 // The fields between separators, empty ones kept, no quoting; exactly count entries
-// (surplus entries are empty).
-std::vector<std::string> SplitFields(std::string_view text, std::string_view separator,
-                                     std::int32_t count);
+// (surplus entries are empty). The fields are views into text.
+std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator,
+                                          std::int32_t count);
+// The same into fields, as many as it has room for, without allocating.
+void SplitFieldsInto(std::string_view text, std::string_view separator,
+                     std::span<std::string_view> fields);
 
 // Copy with "A"-"Z" mapped to "a"-"z"; every other byte kept (multi-byte characters
 // of the system encoding stay intact).

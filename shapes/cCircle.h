@@ -9,7 +9,7 @@ class cCircle final : public cShapeBase, public iCircle {
     // Random values that keep the whole circle inside the drawing area.
     cCircle();
 
-    std::string ShapeName() const override { return "circle"; }
+    std::string_view ShapeName() const override { return "circle"; }
     void Draw(std::optional<RgbColor> outline) const override;
     std::shared_ptr<iShape> NewShape() const override;
     std::int32_t HitTest(std::int32_t x, std::int32_t y) const override;
@@ -24,7 +24,7 @@ class cCircle final : public cShapeBase, public iCircle {
   private:
     const ShapeForm& Form() const override;
     std::string SettingsMessage() const override;
-    std::vector<std::int32_t> Values() const override { return {x_, y_, radius_}; }
+    ShapeValues Values() const override { return {x_, y_, radius_}; }
     void StoreValues(std::span<const std::int32_t> values) override;
 
     std::int32_t radius_ = 0;

@@ -9,7 +9,7 @@ class cRectangle final : public cShapeBase, public iRectangle {
     // Random values that keep the whole rectangle inside the drawing area.
     cRectangle();
 
-    std::string ShapeName() const override { return "rectangle"; }
+    std::string_view ShapeName() const override { return "rectangle"; }
     void Draw(std::optional<RgbColor> outline) const override;
     std::shared_ptr<iShape> NewShape() const override;
     std::int32_t HitTest(std::int32_t x, std::int32_t y) const override;
@@ -26,7 +26,7 @@ class cRectangle final : public cShapeBase, public iRectangle {
   private:
     const ShapeForm& Form() const override;
     std::string SettingsMessage() const override;
-    std::vector<std::int32_t> Values() const override { return {x_, y_, width_, height_}; }
+    ShapeValues Values() const override { return {x_, y_, width_, height_}; }
     void StoreValues(std::span<const std::int32_t> values) override;
 
     std::int32_t width_ = 0;

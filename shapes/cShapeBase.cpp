@@ -5,39 +5,34 @@
 #include "file/TextFields.h"
 #include "ui/Prompts.h"
 
+#include <array>
+
 std::string cShapeBase::ToText() const {
     StringBuilderA record;
-    record.ADD(ShapeName() + ",");
-    bool first = true;
-    for (const std::int32_t value : Values()) {
-        if (!first)
-            record.ADD(",");
-        record.ADD(FormatNumber(value, "0"));
-        first = false;
-    }
+    record.ADD(ShapeName());
+    for (const std::int32_t value : Values())
+        record.ADD("," + FormatNumber(value, "0"));
     return record.STRING();
 }
 
-void cShapeBase::FromText(const std::string& record) {
+void cShapeBase::FromText(std::string_view record) {
     const std::int32_t count = CountFields(record, ",");
-    const std::vector<std::string> fields = SplitFields(record, ",", count);
-    if (!TextEquals(LowerCase(fields.front()), ShapeName())) {
-        ShowMessage("Invalid setting, s/b " + ShapeName(), kMessageOk, "");
+    // The keyword and every value: a record with more fields is refused below.
+    std::array<std::string_view, 1 + ShapeValues::kMost> fields;
+    SplitFieldsInto(record, ",", fields);
+    if (!TextEquals(LowerCase(fields[0]), ShapeName())) {
+        ShowMessage("Invalid setting, s/b " + std::string(ShapeName()), kMessageOk, "");
         return;
     }
-    const std::vector<std::int32_t> current = Values();
-    if (count != static_cast<std::int32_t>(current.size()) + 1) {
+    const std::size_t valueCount = Values().size();
+    if (count != static_cast<std::int32_t>(valueCount) + 1) {
         ShowMessage(SettingsMessage(), kMessageOk, "");
         return;
     }
-    std::vector<std::int32_t> values;
-    values.reserve(current.size());
-    for (std::size_t i = 1; i < fields.size(); ++i)
+    ShapeValues values;
+    for (std::size_t i = 1; i <= valueCount; ++i)
         values.push_back(TextToInteger(fields[i]));
-    StoreValues(values);
+    StoreValues(values.span());
 }
 
-void cShapeBase::Edit() {
-    const std::vector<std::int32_t> values = Values();
-    editDialog_.Open(Form(), values, Identity());
-}
+void cShapeBase::Edit() { editDialog_.Open(Form(), Values().span(), Identity()); }

@@ -10,7 +10,7 @@ class cTriangle final : public cShapeBase, public iTriangle {
     // Random values that keep the whole triangle inside the drawing area.
     cTriangle();
 
-    std::string ShapeName() const override { return "triangle"; }
+    std::string_view ShapeName() const override { return "triangle"; }
     void Draw(std::optional<RgbColor> outline) const override;
     std::shared_ptr<iShape> NewShape() const override;
     std::int32_t HitTest(std::int32_t x, std::int32_t y) const override;
@@ -25,7 +25,7 @@ class cTriangle final : public cShapeBase, public iTriangle {
   private:
     const ShapeForm& Form() const override;
     std::string SettingsMessage() const override;
-    std::vector<std::int32_t> Values() const override { return {x_, y_, halfSide_}; }
+    ShapeValues Values() const override { return {x_, y_, halfSide_}; }
     void StoreValues(std::span<const std::int32_t> values) override;
 
     std::int32_t halfSide_ = 0;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Booleans of the shape operations: -1 for true, 0 for false; callers test for non-zero.
 constexpr std::int32_t kTrue = -1;
@@ -23,11 +24,11 @@ class iShape {
     iShape& operator=(const iShape&) = delete;
 
     // The kind's keyword in lower case: first field of its record, caption of its button.
-    virtual std::string ShapeName() const = 0;
+    virtual std::string_view ShapeName() const = 0;
     // The shape's text record, such as circle,120,87,25.
     virtual std::string ToText() const = 0;
     // Sets the values from a record; a bad record shows a message and changes nothing.
-    virtual void FromText(const std::string& record) = 0;
+    virtual void FromText(std::string_view record) = 0;
     // Draws on the attached surface with its pen width: the outline in the given colour
     // (black when absent), the interior in the shape fill colour.
     virtual void Draw(std::optional<RgbColor> outline) const = 0;

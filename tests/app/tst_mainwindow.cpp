@@ -19,7 +19,7 @@ constexpr RgbColor kOrange = 0x0080FF;
 std::shared_ptr<iShape> Shape(const std::string& record) {
     const LinkListCollection& types = Program().ShapeTypes;
     for (std::int32_t i = 1; i <= types.COUNT(); ++i) {
-        if (record.rfind(types.ITEM(i)->ShapeName() + ",", 0) == 0) {
+        if (record.rfind(std::string(types.ITEM(i)->ShapeName()) + ",", 0) == 0) {
             auto shape = types.ITEM(i)->NewShape();
             shape->FromText(record);
             return shape;
@@ -131,7 +131,7 @@ void TestMainWindow::buttonColumn() {
     if (id <= 103) {
         PressButton(caption);
         QCOMPARE(Program().Shapes.COUNT(), 1);
-        QCOMPARE(Program().Shapes.ITEM(1)->ShapeName(), caption.toStdString());
+        QCOMPARE(std::string(Program().Shapes.ITEM(1)->ShapeName()), caption.toStdString());
     }
 }
 

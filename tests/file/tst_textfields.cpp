@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <thread>
 
 using namespace std::string_literals;
@@ -50,12 +51,17 @@ void TestTextFields::splitFields() {
     QFETCH(std::vector<std::string>, fields);
     const std::int32_t count = CountFields(text, separator);
     QCOMPARE(count, static_cast<std::int32_t>(fields.size()));
-    QCOMPARE(SplitFields(text, separator, count), fields);
+    const std::vector<std::string_view> views = SplitFields(text, separator, count);
+    QCOMPARE(std::vector<std::string>(views.begin(), views.end()), fields);
 }
 
 void TestTextFields::splitFieldsPadsToTheCount() {
-    const std::vector<std::string> fields = SplitFields("a,b", ",", 4);
-    QCOMPARE(fields, (std::vector<std::string>{"a", "b", "", ""}));
+    const std::vector<std::string_view> fields = SplitFields("a,b", ",", 4);
+    QCOMPARE(fields, (std::vector<std::string_view>{"a", "b", "", ""}));
+    std::array<std::string_view, 2> firstTwo;
+    SplitFieldsInto("circle,1,2,3", ",", firstTwo);
+    QCOMPARE(firstTwo[0], std::string_view("circle"));
+    QCOMPARE(firstTwo[1], std::string_view("1"));
     QVERIFY(SplitFields("a,b", ",", 0).empty());
 }
 

@@ -238,7 +238,7 @@ void TestShapes::newShapeIsAFreshObjectOfTheSameKind() {
                                                                    : kind.toStdString() + ",-999,-999,-999");
         const std::string before = prototype->ToText();
         const auto fresh = prototype->NewShape();
-        QCOMPARE(fresh->ShapeName(), kind.toStdString());
+        QCOMPARE(std::string(fresh->ShapeName()), kind.toStdString());
         QVERIFY(fresh != prototype);
         QVERIFY(fresh->ToText().find("-999") == std::string::npos); // nothing copied
         QCOMPARE(prototype->ToText(), before);                    // the prototype unchanged

@@ -1,0 +1,253 @@
+// Measures each of Kestrune's bulk operations against a floor measured in the same run on
+// the same data, and prints ours / floor. Run on the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/release/bench/kestrune_bench
+#include "app/LinkListCollection.h"
+#include "app/Redraw.h"
+#include "file/DrawingFile.h"
+#include "shapes/RandomSource.h"
+#include "shapes/cCircle.h"
+#include "shapes/cRectangle.h"
+#include "shapes/cTriangle.h"
+#include "ui/DialogService.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+enum Kind { kCircle, kRectangle, kTriangle };
+
+// A shape as bare values: the floor's data.
+struct PlainShape {
+    Kind kind;
+    std::int32_t x, y, a, b;
+};
+
+std::vector<PlainShape> ToPlain(const LinkListCollection& shapes) {
+    std::vector<PlainShape> plain;
+    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
+        const auto shape = shapes.ITEM(i);
+        PlainShape p{kCircle, 0, 0, 0, 0};
+        if (auto c = std::dynamic_pointer_cast<iCircle>(shape))
+            p = {kCircle, c->GetX(), c->GetY(), c->GetRadius(), 0};
+        else if (auto r = std::dynamic_pointer_cast<iRectangle>(shape))
+            p = {kRectangle, r->GetX(), r->GetY(), r->GetWidth(), r->GetHeight()};
+        else if (auto t = std::dynamic_pointer_cast<iTriangle>(shape))
+            p = {kTriangle, t->GetX(), t->GetY(), t->GetHalfSide(), 0};
+        plain.push_back(p);
+    }
+    return plain;
+}
+
+LinkListCollection Prototypes() {
+    LinkListCollection prototypes;
+    prototypes.ADD(std::make_shared<cCircle>());
+    prototypes.ADD(std::make_shared<cRectangle>());
+    prototypes.ADD(std::make_shared<cTriangle>());
+    return prototypes;
+}
+
+// A fixed mix of the three kinds from a fixed seed.
+void Build(LinkListCollection& shapes, const LinkListCollection& prototypes, int count) {
+    SeedRandom(20261206);
+    for (int i = 0; i < count; ++i)
+        shapes.ADD(prototypes.ITEM(1 + i % 3)->NewShape());
+}
+
+template <class Work> double BestMs(int repeats, Work work) {
+    double best = 1e300;
+    for (int r = 0; r < repeats; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+volatile std::int64_t g_sink = 0; // keeps results alive
+
+// --- floors -------------------------------------------------------------------------
+
+void PaintFloor(QImage& image, const std::vector<PlainShape>& shapes) {
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), Qt::white);
+    QPen pen(Qt::black, 2);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.setBrush(QColor(168, 255, 255));
+    for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
+        const PlainShape& s = *it;
+        switch (s.kind) {
+        case kCircle:
+            painter.drawEllipse(QRectF(s.x - s.a, s.y - s.a, 2 * s.a - 1, 2 * s.a - 1));
+            break;
+        case kRectangle: {
+            const QPoint corners[4] = {{s.x, s.y}, {s.x + s.a, s.y}, {s.x + s.a, s.y + s.b}, {s.x, s.y + s.b}};
+            painter.drawPolygon(corners, 4, Qt::WindingFill);
+            break;
+        }
+        case kTriangle: {
+            const QPoint corners[3] = {{s.x - s.a, s.y + s.a}, {s.x + s.a, s.y + s.a}, {s.x, s.y - s.a}};
+            painter.drawPolygon(corners, 3, Qt::WindingFill);
+            break;
+        }
+        }
+    }
+}
+
+std::vector<PlainShape> ParseFloor(const std::string& text) {
+    std::vector<PlainShape> shapes;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* lineEnd = std::search(p, end, "\r\n", "\r\n" + 2);
+        const char* comma = std::find(p, lineEnd, ',');
+        const std::string_view keyword(p, static_cast<std::size_t>(comma - p));
+        PlainShape s{keyword == "circle" ? kCircle : keyword == "rectangle" ? kRectangle : kTriangle, 0, 0, 0, 0};
+        std::int32_t* fields[4] = {&s.x, &s.y, &s.a, &s.b};
+        const char* q = comma;
+        for (int f = 0; f < 4 && q < lineEnd; ++f)
+            q = std::from_chars(q + 1, lineEnd, *fields[f]).ptr;
+        shapes.push_back(s);
+        p = lineEnd == end ? end : lineEnd + 2;
+    }
+    return shapes;
+}
+
+std::size_t FormatFloor(const std::vector<PlainShape>& shapes, std::vector<char>& buffer) {
+    char* out = buffer.data();
+    static const std::string_view names[] = {"circle", "rectangle", "triangle"};
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const PlainShape& s = shapes[i];
+        const std::string_view name = names[s.kind];
+        out = std::copy(name.begin(), name.end(), out);
+        const std::int32_t values[4] = {s.x, s.y, s.a, s.b};
+        for (int f = 0; f < (s.kind == kRectangle ? 4 : 3); ++f) {
+            *out++ = ',';
+            out = std::to_chars(out, buffer.data() + buffer.size(), values[f]).ptr;
+        }
+        if (i + 1 < shapes.size()) {
+            *out++ = '\r';
+            *out++ = '\n';
+        }
+    }
+    return static_cast<std::size_t>(out - buffer.data());
+}
+
+bool HitFloor(const PlainShape& s, std::int32_t x, std::int32_t y) {
+    auto wrap = [](std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); };
+    switch (s.kind) {
+    case kCircle: {
+        if (s.a < 0)
+            return false;
+        const std::uint64_t dx = static_cast<std::uint64_t>(std::llabs(std::int64_t{x} - s.x));
+        const std::uint64_t dy = static_cast<std::uint64_t>(std::llabs(std::int64_t{y} - s.y));
+        const auto r = static_cast<std::uint64_t>(s.a);
+        return dx <= r && dy <= r && dx * dx + dy * dy <= r * r;
+    }
+    case kRectangle:
+        return !(s.x > x || s.y > y || wrap(std::int64_t{s.x} + s.a) < x || wrap(std::int64_t{s.y} + s.b) < y);
+    case kTriangle: {
+        const std::int32_t w = wrap(std::int64_t{y} - s.y + s.a) / 2;
+        return !(wrap(std::int64_t{s.y} + s.a) < y || wrap(std::int64_t{s.y} - s.a) > y ||
+                 wrap(std::int64_t{s.x} - w) > x || wrap(std::int64_t{s.x} + w) < x);
+    }
+    }
+    return false;
+}
+
+std::int32_t HitSearchFloor(const std::vector<PlainShape>& shapes, std::int32_t x, std::int32_t y) {
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        if (HitFloor(shapes[i], x, y))
+            return static_cast<std::int32_t>(i + 1);
+    return 0;
+}
+
+struct Row {
+    const char* operation;
+    int count;
+    double ours;
+    double floor;
+    double target;
+};
+
+void Print(const Row& row, const char* unit) {
+    std::printf("| %-22s | %7d | %10.3f %-2s | %10.3f %-2s | %6.2fx | <= %.1fx %s |\n", row.operation, row.count,
+                row.ours, unit, row.floor, unit, row.ours / row.floor, row.target,
+                row.ours / row.floor <= row.target ? "ok" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const WindowHandle dialog = NewDialog(kPixelUnits, 0, "Bench", 0, 0, 320, 320, 0x00CA0000, 0);
+    AddControl(kGraphicControl, dialog, 101, "", 0, 0, 320, 320, 0x00800100, 0);
+    ShowModeless(dialog);
+    const LinkListCollection prototypes = Prototypes();
+
+    std::printf("| operation              |  shapes |          ours |         floor |  ratio | target    |\n");
+    std::printf("|------------------------|---------|---------------|---------------|--------|-----------|\n");
+    std::vector<Row> repaint, load, save, hit;
+    for (const int count : {1000, 10000, 100000}) {
+        const int repeats = count >= 100000 ? 3 : 10;
+        LinkListCollection shapes;
+        Build(shapes, prototypes, count);
+        const std::vector<PlainShape> plain = ToPlain(shapes);
+        const std::string text = DrawingText(shapes);
+
+        QImage image(318, 318, QImage::Format_RGB32);
+        repaint.push_back({"full repaint", count,
+                           BestMs(repeats, [&] { DrawShapeList(dialog, 101, shapes); }),
+                           BestMs(repeats, [&] { PaintFloor(image, plain); }), 1.3});
+        load.push_back({"load (parse and build)", count, BestMs(repeats, [&] {
+                            LinkListCollection loaded;
+                            LoadDrawingText(text, prototypes, loaded);
+                            g_sink = g_sink + loaded.COUNT();
+                        }),
+                        BestMs(repeats, [&] { g_sink = g_sink + static_cast<std::int64_t>(ParseFloor(text).size()); }), 5});
+        std::vector<char> buffer(text.size() + 64);
+        save.push_back({"save (build the text)", count,
+                        BestMs(repeats, [&] { g_sink = g_sink + static_cast<std::int64_t>(DrawingText(shapes).size()); }),
+                        BestMs(repeats, [&] { g_sink = g_sink + static_cast<std::int64_t>(FormatFloor(plain, buffer)); }), 3});
+        hit.push_back({"click that hits nothing", count,
+                       BestMs(repeats * 10, [&] { g_sink = g_sink + FindShapeAt(shapes, -5, -5); }),
+                       BestMs(repeats * 10, [&] { g_sink = g_sink + HitSearchFloor(plain, -5, -5); }), 3});
+    }
+    for (const auto* rows : {&repaint, &load, &save, &hit})
+        for (const Row& row : *rows)
+            Print(row, "ms");
+
+    // Memory held per shape in a drawing, against the bytes of its values.
+    const int count = 100000;
+    const std::size_t before = mallinfo2().uordblks;
+    {
+        LinkListCollection shapes;
+        Build(shapes, prototypes, count);
+        const double perShape = static_cast<double>(mallinfo2().uordblks - before) / count;
+        const double values = (3 + 4 + 3) * 4.0 / 3; // X, Y and the sizes, 32 bits each
+        Print({"memory per shape", count, perShape, values, 6}, "B ");
+    }
+
+    std::printf("\nGrowth, ours at 10x the shapes (linear: at most 11x):\n");
+    for (const auto* rows : {&repaint, &load, &save, &hit}) {
+        const std::vector<Row>& r = *rows;
+        std::printf("  %-24s 1k->10k %5.1fx   10k->100k %5.1fx\n", r[0].operation, r[1].ours / r[0].ours,
+                    r[2].ours / r[1].ours);
+    }
+    CloseDialog(dialog, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return 0;
+}
