@@ -53,6 +53,12 @@ if [ -n "$screenshot" ]; then
     xdotool mousemove $((X + 390)) $((Y + 59)) click 1 # a rectangle
     xdotool mousemove $((X + 390)) $((Y + 93)) click 1 # a triangle
     sleep 0.5
+    # Select a shape: click the first pixel of shape fill that shows.
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "318x318+$((X + 1))+$((Y + 1))" +repage "$work/pixels.txt"
+    spot=$(grep -i -m 1 '#A8FFFF' "$work/pixels.txt" | cut -d: -f1)
+    xdotool mousemove $((X + 1 + ${spot%,*} + 2)) $((Y + 1 + ${spot#*,} + 2)) click 1
+    sleep 0.5
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
 fi
 
