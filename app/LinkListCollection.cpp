@@ -1,6 +1,8 @@
 #include "app/LinkListCollection.h"
 
-void LinkListCollection::ADD(std::shared_ptr<iShape> item) { items_.push_back(std::move(item)); }
+void LinkListCollection::ADD(std::shared_ptr<iShape> item) {
+    items_.push_back(std::move(item));
+}
 
 void LinkListCollection::CLEAR() {
     std::vector<std::shared_ptr<iShape>> removed;

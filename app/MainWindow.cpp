@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr std::uint32_t kMainWindowStyle = 0x00CA0800; // caption, close box, minimise box, centred
+constexpr std::uint32_t kMainWindowStyle = 0x00CA0800;  // caption, close box, minimise box, centred
 constexpr std::uint32_t kDrawingAreaStyle = 0x00800100; // thin border, click notification
 constexpr std::uint32_t kViewPanelStyle = 0x50800400;   // child, visible, border, control-like
 constexpr std::int32_t kButtonWidth = 100;
@@ -62,7 +62,8 @@ void StartUp() {
     std::int32_t y = 10;
     const std::int32_t kinds = program.ShapeTypes.COUNT();
     for (std::int32_t i = 1; i <= kinds; ++i)
-        AddButton(100 + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), x, y, OnShapeButton);
+        AddButton(100 + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), x, y,
+                  OnShapeButton);
     AddButton(100 + kinds + 1, "Clear", x, y, OnClear);
     AddButton(100 + kinds + 2, "Save", x, y, OnSave);
     AddButton(100 + kinds + 3, "Load", x, y, OnLoad);

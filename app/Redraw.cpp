@@ -8,7 +8,9 @@ constexpr std::int32_t kPenWidth = 2;
 constexpr std::int32_t kHighlightPenWidth = 4;
 } // namespace
 
-void RedrawShapes() { DrawShapeList(Program().MainWindow, kDrawingAreaId, Program().Shapes); }
+void RedrawShapes() {
+    DrawShapeList(Program().MainWindow, kDrawingAreaId, Program().Shapes);
+}
 
 void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollection& list) {
     GraphicAttach(dialog, id, true);

@@ -19,7 +19,9 @@ class cViewManager {
 
     std::int32_t Count() const { return count_; }
     std::int32_t Capacity() const { return capacity_; }
-    WindowHandle Current() const { return count_ > 0 ? views_[static_cast<std::size_t>(count_ - 1)] : 0; }
+    WindowHandle Current() const {
+        return count_ > 0 ? views_[static_cast<std::size_t>(count_ - 1)] : 0;
+    }
 
   private:
     void EnsureCapacity();

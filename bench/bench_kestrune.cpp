@@ -69,7 +69,8 @@ template <class Work> double BestMs(int repeats, Work work) {
     for (int r = 0; r < repeats; ++r) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
         best = std::min(best, took.count());
     }
     return best;
@@ -94,12 +95,14 @@ void PaintFloor(QImage& image, const std::vector<PlainShape>& shapes) {
             painter.drawEllipse(QRectF(s.x - s.a, s.y - s.a, 2 * s.a - 1, 2 * s.a - 1));
             break;
         case kRectangle: {
-            const QPoint corners[4] = {{s.x, s.y}, {s.x + s.a, s.y}, {s.x + s.a, s.y + s.b}, {s.x, s.y + s.b}};
+            const QPoint corners[4] = {
+                {s.x, s.y}, {s.x + s.a, s.y}, {s.x + s.a, s.y + s.b}, {s.x, s.y + s.b}};
             painter.drawPolygon(corners, 4, Qt::WindingFill);
             break;
         }
         case kTriangle: {
-            const QPoint corners[3] = {{s.x - s.a, s.y + s.a}, {s.x + s.a, s.y + s.a}, {s.x, s.y - s.a}};
+            const QPoint corners[3] = {
+                {s.x - s.a, s.y + s.a}, {s.x + s.a, s.y + s.a}, {s.x, s.y - s.a}};
             painter.drawPolygon(corners, 3, Qt::WindingFill);
             break;
         }
@@ -115,7 +118,10 @@ std::vector<PlainShape> ParseFloor(const std::string& text) {
         const char* lineEnd = std::search(p, end, "\r\n", "\r\n" + 2);
         const char* comma = std::find(p, lineEnd, ',');
         const std::string_view keyword(p, static_cast<std::size_t>(comma - p));
-        PlainShape s{keyword == "circle" ? kCircle : keyword == "rectangle" ? kRectangle : kTriangle, 0, 0, 0, 0};
+        PlainShape s{keyword == "circle"      ? kCircle
+                     : keyword == "rectangle" ? kRectangle
+                                              : kTriangle,
+                     0, 0, 0, 0};
         std::int32_t* fields[4] = {&s.x, &s.y, &s.a, &s.b};
         const char* q = comma;
         for (int f = 0; f < 4 && q < lineEnd; ++f)
@@ -147,7 +153,9 @@ std::size_t FormatFloor(const std::vector<PlainShape>& shapes, std::vector<char>
 }
 
 bool HitFloor(const PlainShape& s, std::int32_t x, std::int32_t y) {
-    auto wrap = [](std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); };
+    auto wrap = [](std::int64_t v) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    };
     switch (s.kind) {
     case kCircle: {
         if (s.a < 0)
@@ -158,7 +166,8 @@ bool HitFloor(const PlainShape& s, std::int32_t x, std::int32_t y) {
         return dx <= r && dy <= r && dx * dx + dy * dy <= r * r;
     }
     case kRectangle:
-        return !(s.x > x || s.y > y || wrap(std::int64_t{s.x} + s.a) < x || wrap(std::int64_t{s.y} + s.b) < y);
+        return !(s.x > x || s.y > y || wrap(std::int64_t{s.x} + s.a) < x ||
+                 wrap(std::int64_t{s.y} + s.b) < y);
     case kTriangle: {
         const std::int32_t w = wrap(std::int64_t{y} - s.y + s.a) / 2;
         return !(wrap(std::int64_t{s.y} + s.a) < y || wrap(std::int64_t{s.y} - s.a) > y ||
@@ -184,9 +193,9 @@ struct Row {
 };
 
 void Print(const Row& row, const char* unit) {
-    std::printf("| %-22s | %7d | %10.3f %-2s | %10.3f %-2s | %6.2fx | <= %.1fx %s |\n", row.operation, row.count,
-                row.ours, unit, row.floor, unit, row.ours / row.floor, row.target,
-                row.ours / row.floor <= row.target ? "ok" : "MISSED");
+    std::printf("| %-22s | %7d | %10.3f %-2s | %10.3f %-2s | %6.2fx | <= %.1fx %s |\n",
+                row.operation, row.count, row.ours, unit, row.floor, unit, row.ours / row.floor,
+                row.target, row.ours / row.floor <= row.target ? "ok" : "MISSED");
 }
 
 } // namespace
@@ -198,8 +207,10 @@ int main(int argc, char* argv[]) {
     ShowModeless(dialog);
     const LinkListCollection prototypes = Prototypes();
 
-    std::printf("| operation              |  shapes |          ours |         floor |  ratio | target    |\n");
-    std::printf("|------------------------|---------|---------------|---------------|--------|-----------|\n");
+    std::printf("| operation              |  shapes |          ours |         floor |  ratio | "
+                "target    |\n");
+    std::printf("|------------------------|---------|---------------|---------------|--------|-----"
+                "------|\n");
     std::vector<Row> repaint, load, save, hit;
     for (const int count : {1000, 10000, 100000}) {
         const int repeats = count >= 100000 ? 3 : 10;
@@ -212,19 +223,31 @@ int main(int argc, char* argv[]) {
         repaint.push_back({"full repaint", count,
                            BestMs(repeats, [&] { DrawShapeList(dialog, 101, shapes); }),
                            BestMs(repeats, [&] { PaintFloor(image, plain); }), 1.3});
-        load.push_back({"load (parse and build)", count, BestMs(repeats, [&] {
-                            LinkListCollection loaded;
-                            LoadDrawingText(text, prototypes, loaded);
-                            g_sink = g_sink + loaded.COUNT();
-                        }),
-                        BestMs(repeats, [&] { g_sink = g_sink + static_cast<std::int64_t>(ParseFloor(text).size()); }), 5});
+        load.push_back(
+            {"load (parse and build)", count,
+             BestMs(repeats,
+                    [&] {
+                        LinkListCollection loaded;
+                        LoadDrawingText(text, prototypes, loaded);
+                        g_sink = g_sink + loaded.COUNT();
+                    }),
+             BestMs(repeats,
+                    [&] { g_sink = g_sink + static_cast<std::int64_t>(ParseFloor(text).size()); }),
+             5});
         std::vector<char> buffer(text.size() + 64);
-        save.push_back({"save (build the text)", count,
-                        BestMs(repeats, [&] { g_sink = g_sink + static_cast<std::int64_t>(DrawingText(shapes).size()); }),
-                        BestMs(repeats, [&] { g_sink = g_sink + static_cast<std::int64_t>(FormatFloor(plain, buffer)); }), 3});
-        hit.push_back({"click that hits nothing", count,
-                       BestMs(repeats * 10, [&] { g_sink = g_sink + FindShapeAt(shapes, -5, -5); }),
-                       BestMs(repeats * 10, [&] { g_sink = g_sink + HitSearchFloor(plain, -5, -5); }), 3});
+        save.push_back(
+            {"save (build the text)", count,
+             BestMs(
+                 repeats,
+                 [&] { g_sink = g_sink + static_cast<std::int64_t>(DrawingText(shapes).size()); }),
+             BestMs(
+                 repeats,
+                 [&] { g_sink = g_sink + static_cast<std::int64_t>(FormatFloor(plain, buffer)); }),
+             3});
+        hit.push_back(
+            {"click that hits nothing", count,
+             BestMs(repeats * 10, [&] { g_sink = g_sink + FindShapeAt(shapes, -5, -5); }),
+             BestMs(repeats * 10, [&] { g_sink = g_sink + HitSearchFloor(plain, -5, -5); }), 3});
     }
     for (const auto* rows : {&repaint, &load, &save, &hit})
         for (const Row& row : *rows)
@@ -244,8 +267,8 @@ int main(int argc, char* argv[]) {
     std::printf("\nGrowth, ours at 10x the shapes (linear: at most 11x):\n");
     for (const auto* rows : {&repaint, &load, &save, &hit}) {
         const std::vector<Row>& r = *rows;
-        std::printf("  %-24s 1k->10k %5.1fx   10k->100k %5.1fx\n", r[0].operation, r[1].ours / r[0].ours,
-                    r[2].ours / r[1].ours);
+        std::printf("  %-24s 1k->10k %5.1fx   10k->100k %5.1fx\n", r[0].operation,
+                    r[1].ours / r[0].ours, r[2].ours / r[1].ours);
     }
     CloseDialog(dialog, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

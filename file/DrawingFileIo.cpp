@@ -11,11 +11,14 @@ QString ToQt(const std::string& text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-FileResult Failure(const QString& reason) { return {false, reason.toLocal8Bit().toStdString()}; }
+FileResult Failure(const QString& reason) {
+    return {false, reason.toLocal8Bit().toStdString()};
+}
 
 FileResult CheckNameLength(const QString& name) {
     if (static_cast<std::size_t>(name.size()) > kMaxFileNameLength)
-        return Failure(QStringLiteral("the name is longer than %1 characters").arg(kMaxFileNameLength));
+        return Failure(
+            QStringLiteral("the name is longer than %1 characters").arg(kMaxFileNameLength));
     return {true, {}};
 }
 

@@ -14,7 +14,8 @@
 namespace {
 
 std::string ProgramFolder() {
-    const QByteArray folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/').toLocal8Bit();
+    const QByteArray folder =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/').toLocal8Bit();
     return folder.toStdString();
 }
 
@@ -38,8 +39,9 @@ std::int32_t OnSave(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
 std::int32_t OnLoad(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
     Program().ViewManager->CloseView();
     const std::string filter = std::string("Poly") + '\0' + "*.poly" + '\0';
-    const std::string name = ChooseOpenFile(0, kNoPosition, kNoPosition, "Open file", ProgramFolder(),
-                                            filter, "", kDrawingExtension, 0x00001000);
+    const std::string name =
+        ChooseOpenFile(0, kNoPosition, kNoPosition, "Open file", ProgramFolder(), filter, "",
+                       kDrawingExtension, 0x00001000);
     if (!name.empty()) {
         // The whole file is read before the drawing is touched, so a file that cannot be
         // read leaves the drawing as it was.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <optional>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -17,8 +17,12 @@ constexpr int kScaleLimit = 4933;
 const long double kHugeResult = std::ldexp(1.0L, 127);
 constexpr int kLargestPowerOfTen = 4932;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 class Reader {
   public:
@@ -51,7 +55,8 @@ long double PowerOfTen(int n) {
         }
         return powers;
     }();
-    return n < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(n)] : std::pow(10.0L, n);
+    return n < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(n)]
+                                              : std::pow(10.0L, n);
 }
 
 long double ScaleByPowerOfTen(long double acc, int power) {
@@ -64,7 +69,8 @@ long double ScaleByPowerOfTen(long double acc, int power) {
     }
     const int down = -power;
     if (down > kLargestPowerOfTen)
-        return acc / std::pow(10.0L, kLargestPowerOfTen) / std::pow(10.0L, down - kLargestPowerOfTen);
+        return acc / std::pow(10.0L, kLargestPowerOfTen) /
+               std::pow(10.0L, down - kLargestPowerOfTen);
     return acc / PowerOfTen(down);
 }
 
@@ -190,7 +196,8 @@ long double ReadRadix(Reader& in) {
         if (!anyDigit)
             leadingZero = digit == 0;
         anyDigit = true;
-        if (value > (UINT64_MAX - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
+        if (value >
+            (UINT64_MAX - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
             overflow = true;
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         in.Skip();
@@ -217,8 +224,8 @@ long double ReadRadix(Reader& in) {
 
 std::string FormatNumber(std::int64_t value, std::string_view mask) {
     const auto minimumDigits = static_cast<std::size_t>(std::count(mask.begin(), mask.end(), '0'));
-    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                              : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char digits[24];
     const char* const end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     const auto count = static_cast<std::size_t>(end - digits);
@@ -263,7 +270,8 @@ std::optional<std::int64_t> PlainInteger(std::string_view text) {
         return std::nullopt;
     if (i < text.size()) {
         const char next = text[i];
-        if (IsDigit(next) || next == '.' || next == 'E' || next == 'e' || next == 'D' || next == 'd')
+        if (IsDigit(next) || next == '.' || next == 'E' || next == 'e' || next == 'D' ||
+            next == 'd')
             return std::nullopt;
     }
     return negative ? -value : value;
@@ -273,7 +281,8 @@ std::optional<std::int64_t> PlainInteger(std::string_view text) {
 
 std::int32_t TextToInteger(std::string_view text) {
     if (const std::optional<std::int64_t> plain = PlainInteger(text))
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(*plain)));
+        return static_cast<std::int32_t>(
+            static_cast<std::uint32_t>(static_cast<std::uint64_t>(*plain)));
     const long double number = TextToNumber(text);
     const long double rounded = std::nearbyint(number); // the default mode: nearest, ties to even
     constexpr long double kTwoTo63 = 9223372036854775808.0L;

@@ -58,4 +58,6 @@ std::string LeftText(std::string_view text, std::int32_t length) {
     return std::string(text.substr(0, static_cast<std::size_t>(length)));
 }
 
-bool TextEquals(std::string_view a, std::string_view b) { return a == b; }
+bool TextEquals(std::string_view a, std::string_view b) {
+    return a == b;
+}

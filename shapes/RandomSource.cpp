@@ -7,7 +7,9 @@ namespace {
 std::uint32_t g_state = 0;
 }
 
-void SeedRandom(std::uint32_t state) { g_state = state; }
+void SeedRandom(std::uint32_t state) {
+    g_state = state;
+}
 
 std::int32_t RandomBetween(std::int32_t a, std::int32_t b) {
     const std::int64_t lo = std::min(a, b);

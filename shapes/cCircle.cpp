@@ -7,7 +7,8 @@
 
 namespace {
 std::int32_t OnUpdate(WindowHandle dialog, std::uint32_t, std::uint32_t, std::int32_t) {
-    return UpdateShapeFromDialog<iCircle>(dialog, {&iCircle::SetX, &iCircle::SetY, &iCircle::SetRadius});
+    return UpdateShapeFromDialog<iCircle>(dialog,
+                                          {&iCircle::SetX, &iCircle::SetY, &iCircle::SetRadius});
 }
 } // namespace
 
@@ -23,7 +24,9 @@ void cCircle::Draw(std::optional<RgbColor> outline) const {
                    static_cast<float>(y + r), outline.value_or(kBlack), kShapeFill, 0);
 }
 
-std::shared_ptr<iShape> cCircle::NewShape() const { return std::make_shared<cCircle>(); }
+std::shared_ptr<iShape> cCircle::NewShape() const {
+    return std::make_shared<cCircle>();
+}
 
 std::int32_t cCircle::HitTest(std::int32_t x, std::int32_t y) const {
     if (radius_ < 0)
@@ -43,7 +46,9 @@ const ShapeForm& cCircle::Form() const {
     return form;
 }
 
-std::string cCircle::SettingsMessage() const { return "Invalid circle settings s/b circle,x,y,radius"; }
+std::string cCircle::SettingsMessage() const {
+    return "Invalid circle settings s/b circle,x,y,radius";
+}
 
 void cCircle::StoreValues(std::span<const std::int32_t> values) {
     x_ = values[0];

@@ -9,7 +9,8 @@
 namespace {
 std::int32_t OnUpdate(WindowHandle dialog, std::uint32_t, std::uint32_t, std::int32_t) {
     return UpdateShapeFromDialog<iRectangle>(
-        dialog, {&iRectangle::SetX, &iRectangle::SetY, &iRectangle::SetWidth, &iRectangle::SetHeight});
+        dialog,
+        {&iRectangle::SetX, &iRectangle::SetY, &iRectangle::SetWidth, &iRectangle::SetHeight});
 }
 } // namespace
 
@@ -24,11 +25,14 @@ void cRectangle::Draw(std::optional<RgbColor> outline) const {
     const auto left = static_cast<float>(x_), top = static_cast<float>(y_);
     const auto right = static_cast<float>(std::int64_t{x_} + width_);
     const auto bottom = static_cast<float>(std::int64_t{y_} + height_);
-    const std::array<PolygonPoint, 4> corners{{{left, top}, {right, top}, {right, bottom}, {left, bottom}}};
+    const std::array<PolygonPoint, 4> corners{
+        {{left, top}, {right, top}, {right, bottom}, {left, bottom}}};
     GraphicPolygon(corners, outline.value_or(kBlack), kShapeFill, 0, 0);
 }
 
-std::shared_ptr<iShape> cRectangle::NewShape() const { return std::make_shared<cRectangle>(); }
+std::shared_ptr<iShape> cRectangle::NewShape() const {
+    return std::make_shared<cRectangle>();
+}
 
 std::int32_t cRectangle::HitTest(std::int32_t x, std::int32_t y) const {
     // All edges belong to the rectangle; the far edges are 32-bit sums that wrap.

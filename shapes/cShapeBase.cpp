@@ -35,4 +35,6 @@ void cShapeBase::FromText(std::string_view record) {
     StoreValues(values.span());
 }
 
-void cShapeBase::Edit() { editDialog_.Open(Form(), Values().span(), Identity()); }
+void cShapeBase::Edit() {
+    editDialog_.Open(Form(), Values().span(), Identity());
+}

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shapes/cShapeEditDialog.h"
 #include "shapes/ShapeValues.h"
+#include "shapes/cShapeEditDialog.h"
 #include "shapes/iShape.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include "app/cViewManager.h"
 
 namespace {
-constexpr std::uint32_t kPanelStyle = 0x50000400; // child, visible, behaves as a control
-constexpr std::uint32_t kBoxStyle = 0x00810080;   // border, Tab stop, scrolls horizontally
+constexpr std::uint32_t kPanelStyle = 0x50000400;  // child, visible, behaves as a control
+constexpr std::uint32_t kBoxStyle = 0x00810080;    // border, Tab stop, scrolls horizontally
 constexpr std::uint32_t kButtonStyle = 0x00010F00; // Tab stop, caption centred
 constexpr std::int32_t kLeft = 10;
 constexpr std::int32_t kWidth = 80;
@@ -35,7 +35,8 @@ void cShapeEditDialog::Build(const ShapeForm& form, std::span<const std::int32_t
     std::int32_t y = 10;
     for (std::size_t i = 0; i < form.labels.size() && i < values.size(); ++i) {
         const auto offset = static_cast<std::int32_t>(i);
-        AddControl(kLabel, handle_, kFirstLabelId + offset, form.labels[i], kLeft, y, kWidth, 19, 0, 0);
+        AddControl(kLabel, handle_, kFirstLabelId + offset, form.labels[i], kLeft, y, kWidth, 19, 0,
+                   0);
         y += 20;
         AddControl(kTextBox, handle_, kFirstBoxId + offset, FormatNumber(values[i], "0"), kLeft, y,
                    kWidth, 23, kBoxStyle, form.boxExStyle);

@@ -57,8 +57,9 @@ std::int32_t OnEditCancel(WindowHandle dialog, std::uint32_t message, std::uint3
 // the typed values through the class's property interface, hides the dialog and
 // repaints. Does nothing at all when the shape is gone.
 template <class Properties>
-std::int32_t UpdateShapeFromDialog(
-    WindowHandle dialog, std::initializer_list<void (Properties::*)(const std::int32_t&)> setters) {
+std::int32_t
+UpdateShapeFromDialog(WindowHandle dialog,
+                      std::initializer_list<void (Properties::*)(const std::int32_t&)> setters) {
     const std::int32_t index = FindShapeIndex(dialog);
     if (index == 0)
         return 0;

@@ -30,7 +30,9 @@ void cTriangle::Draw(std::optional<RgbColor> outline) const {
     GraphicPolygon(corners, outline.value_or(kBlack), kShapeFill, 0, 0);
 }
 
-std::shared_ptr<iShape> cTriangle::NewShape() const { return std::make_shared<cTriangle>(); }
+std::shared_ptr<iShape> cTriangle::NewShape() const {
+    return std::make_shared<cTriangle>();
+}
 
 std::int32_t cTriangle::HitTest(std::int32_t x, std::int32_t y) const {
     // The half-width on row y, truncated: 0 at the apex row, HalfSide at the base row.
@@ -43,7 +45,8 @@ std::int32_t cTriangle::HitTest(std::int32_t x, std::int32_t y) const {
 }
 
 const ShapeForm& cTriangle::Form() const {
-    static const ShapeForm form{"Edit Triangle", {"X", "Y", "Half side"}, Style::ExClientEdge, OnUpdate};
+    static const ShapeForm form{
+        "Edit Triangle", {"X", "Y", "Half side"}, Style::ExClientEdge, OnUpdate};
     return form;
 }
 

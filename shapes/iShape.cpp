@@ -8,4 +8,5 @@ std::atomic<std::uint32_t> g_nextIdentity{1};
 } // namespace
 
 iShape::iShape()
-    : identity_(static_cast<ShapeIdentity>(g_nextIdentity.fetch_add(1, std::memory_order_relaxed))) {}
+    : identity_(
+          static_cast<ShapeIdentity>(g_nextIdentity.fetch_add(1, std::memory_order_relaxed))) {}

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "app/MainWindow.h"
+#include "app/ProgramState.h"
 #include "ui/DialogWindow.h"
 #include "ui/GraphicControl.h"
 #include "ui/Prompts.h"
@@ -8,7 +10,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-
 
 namespace {
 constexpr int kPollMs = 10;
@@ -31,6 +32,16 @@ void Poll(const QString& title, std::function<void(QWidget*)> action, int waited
 
 void WhenWindowAppears(const QString& title, std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, [title, action] { Poll(title, action, 0); });
+}
+
+void StartProgram() {
+    StartUp();
+    ShowModeless(Program().MainWindow);
+}
+
+void EndProgram() {
+    ReleaseProgram();
+    CloseAllDialogs();
 }
 
 void CloseAllDialogs() {

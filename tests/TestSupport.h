@@ -17,6 +17,11 @@ class QWidget;
 // the running test if no such window appears within a few seconds.
 void WhenWindowAppears(const QString& title, std::function<void(QWidget*)> action);
 
+// Starts the program as KestruneMain does, showing the main window without running its
+// loop, so a test can drive it; EndProgram takes it all down again.
+void StartProgram();
+void EndProgram();
+
 // Closes every window of the dialog service and deletes what was closed, so each test
 // starts from nothing and leaves nothing behind.
 void CloseAllDialogs();

@@ -131,8 +131,8 @@ QFont DialogFont() {
 // width and eighths of the character height.
 QSize DialogBaseUnits() {
     const QFontMetrics metrics(DialogFont());
-    const int sample =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int sample = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {(sample / 26 + 1) / 2, metrics.height()};
 }
 
@@ -152,7 +152,8 @@ std::int32_t ShowStateFromStyle(std::uint32_t style) {
     return kShowNormal;
 }
 
-std::uint32_t DialogStyle(std::uint32_t style, WindowHandle parent, std::int32_t x, std::int32_t y) {
+std::uint32_t DialogStyle(std::uint32_t style, WindowHandle parent, std::int32_t x,
+                          std::int32_t y) {
     if (style == 0)
         style = 0x80C000D4;
     style |= 0x00000054;
@@ -195,7 +196,8 @@ void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint posi
     window.move(owner ? owner->mapToGlobal(position) : position);
 }
 
-QWidget* CreateControlWidget(const ControlRecord& record, const std::string& caption, QWidget* client) {
+QWidget* CreateControlWidget(const ControlRecord& record, const std::string& caption,
+                             QWidget* client) {
     switch (record.kind) {
     case kPushButton: {
         auto* button = new QPushButton(ToQt(caption), client);
@@ -302,7 +304,8 @@ std::int32_t Call(ControlCallback callback, WindowHandle dialog, std::uint32_t m
 }
 
 void Notify(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) {
-    if (message == Message::Command && GetControl(dialog, static_cast<std::int32_t>(wParam & 0xFFFF))) {
+    if (message == Message::Command &&
+        GetControl(dialog, static_cast<std::int32_t>(wParam & 0xFFFF))) {
         const ControlRecord* sender = Windows().Control(static_cast<WindowHandle>(lParam));
         if (sender && sender->dialog == dialog &&
             Call(sender->callback, dialog, message, wParam, lParam) != 0)
@@ -351,7 +354,8 @@ void RouteClick(WindowHandle control, std::uint32_t code, QPoint globalPosition)
 
 void RouteKey(WindowHandle dialog, std::int32_t id) {
     const WindowHandle sender = GetControl(dialog, id);
-    Notify(dialog, Message::Command, static_cast<std::uint32_t>(id), static_cast<std::int32_t>(sender));
+    Notify(dialog, Message::Command, static_cast<std::uint32_t>(id),
+           static_cast<std::int32_t>(sender));
 }
 
 void RequestClose(WindowHandle dialog) {
@@ -388,13 +392,14 @@ WindowHandle NewDialog(std::int32_t units, WindowHandle parent, const std::strin
     window->setFont(DialogFont());
     window->setWindowTitle(ToQt(caption));
     window->setAccessibleName(ToQt(caption));
-    const QRect rect = ToPixels(units, QRect(x == kNoPosition ? 0 : x, y == kNoPosition ? 0 : y,
-                                             width, height));
+    const QRect rect =
+        ToPixels(units, QRect(x == kNoPosition ? 0 : x, y == kNoPosition ? 0 : y, width, height));
     const QSize outer = rect.size() + QSize(2 * frame, 2 * frame);
     window->SetOuterSize(outer);
     if (child) {
         const bool asControl = (record->style & Style::ControlParent) != 0;
-        window->move(asControl ? rect.x() : std::max(0, rect.x()), asControl ? rect.y() : std::max(0, rect.y()));
+        window->move(asControl ? rect.x() : std::max(0, rect.x()),
+                     asControl ? rect.y() : std::max(0, rect.y()));
     } else {
         PlaceTopLevel(*window, *record, rect.topLeft());
     }
@@ -559,8 +564,10 @@ void SetOuterSize(WindowHandle dialog, std::int32_t width, std::int32_t height) 
         return;
     DialogWindow& window = *record->window;
     // A top-level window's outer size includes the frame the window manager adds.
-    const QSize frame = window.isWindow() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
-    window.SetOuterSize(QSize(std::max(0, width - frame.width()), std::max(0, height - frame.height())));
+    const QSize frame =
+        window.isWindow() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
+    window.SetOuterSize(
+        QSize(std::max(0, width - frame.width()), std::max(0, height - frame.height())));
 }
 
 void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {
@@ -578,7 +585,9 @@ void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {
 
 namespace {
 // Indexes 1..8 address slots 1..8 and every other index wraps (0 is slot 8).
-std::size_t SlotOf(std::int32_t index) { return (static_cast<std::uint32_t>(index) - 1u) & 7u; }
+std::size_t SlotOf(std::int32_t index) {
+    return (static_cast<std::uint32_t>(index) - 1u) & 7u;
+}
 } // namespace
 
 void SetUserValue(WindowHandle dialog, std::int32_t index, std::int32_t value) {
@@ -591,7 +600,9 @@ std::int32_t GetUserValue(WindowHandle dialog, std::int32_t index) {
     return record ? record->userValues[SlotOf(index)] : 0;
 }
 
-std::int32_t IsLiveWindow(WindowHandle window) { return WindowWidget(window) ? -1 : 0; }
+std::int32_t IsLiveWindow(WindowHandle window) {
+    return WindowWidget(window) ? -1 : 0;
+}
 
 ClientPoint GetCursorClientPos(WindowHandle dialog) {
     QWidget* client = ClientWidget(dialog);

@@ -12,9 +12,8 @@
 using WindowHandle = std::uint32_t;
 
 // (dialog that holds the control, message, wParam, lParam) -> result; 0 = not handled.
-using ControlCallback =
-    std::function<std::int32_t(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
-                               std::int32_t lParam)>;
+using ControlCallback = std::function<std::int32_t(WindowHandle dialog, std::uint32_t message,
+                                                   std::uint32_t wParam, std::int32_t lParam)>;
 
 namespace Message {
 constexpr std::uint32_t Size = 0x0005;

@@ -26,7 +26,8 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter on a focused button presses it, as on any desktop; elsewhere it is "OK".
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && isAncestorOf(button))
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && isAncestorOf(button))
             button->click();
         else
             RouteKey(handle_, kIdOk);

@@ -14,7 +14,9 @@ GraphicControl::GraphicControl(WindowHandle handle, std::uint32_t style, QWidget
 
 GraphicControl::~GraphicControl() = default;
 
-int GraphicControl::BorderWidth() const { return (style_ & Style::Border) ? 1 : 0; }
+int GraphicControl::BorderWidth() const {
+    return (style_ & Style::Border) ? 1 : 0;
+}
 
 GraphicSurface& GraphicControl::Surface() {
     if (!surface_) {
@@ -38,18 +40,18 @@ void GraphicControl::paintEvent(QPaintEvent* event) {
 }
 
 void GraphicControl::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    setFocus(Qt::MouseFocusReason);
-    if (style_ & Style::NotifyClicks)
-        RouteClick(handle_, Notification::Clicked, event->globalPosition().toPoint());
+    Pressed(*event, Notification::Clicked);
 }
 
+// The second press of a double click arrives here instead of as a press.
 void GraphicControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click arrives here instead of as a press.
-    if (event->button() != Qt::LeftButton)
+    Pressed(*event, Notification::DoubleClicked);
+}
+
+void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
+    if (event.button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);
     if (style_ & Style::NotifyClicks)
-        RouteClick(handle_, Notification::DoubleClicked, event->globalPosition().toPoint());
+        RouteClick(handle_, code, event.globalPosition().toPoint());
 }

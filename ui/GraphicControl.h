@@ -26,6 +26,8 @@ class GraphicControl : public QWidget {
 
   private:
     int BorderWidth() const;
+    // A left-button press: focus, then a click notification with code.
+    void Pressed(const QMouseEvent& event, std::uint32_t code);
 
     WindowHandle handle_;
     std::uint32_t style_;

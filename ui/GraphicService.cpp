@@ -87,7 +87,9 @@ void GraphicRedraw() {
         surface->Redraw();
 }
 
-std::int32_t GraphicLastError() { return t_lastError; }
+std::int32_t GraphicLastError() {
+    return t_lastError;
+}
 
 void AdoptAsTargetIfNone(WindowHandle control) {
     const GraphicLock lock;

@@ -35,15 +35,16 @@ QString TitleOrDefault(const std::string& title) {
 QStringList NameFilters(const std::string& filter) {
     std::vector<std::string> texts;
     std::size_t begin = 0;
-    for (std::size_t end = filter.find('\0'); end != std::string::npos; end = filter.find('\0', begin)) {
+    for (std::size_t end = filter.find('\0'); end != std::string::npos;
+         end = filter.find('\0', begin)) {
         texts.push_back(filter.substr(begin, end - begin));
         begin = end + 1;
     }
     QStringList filters;
     for (std::size_t i = 0; i + 1 < texts.size(); i += 2) {
         if (!texts[i].empty() || !texts[i + 1].empty())
-            filters << ToQt(texts[i]) + QStringLiteral(" (") + ToQt(texts[i + 1]).replace(';', ' ') +
-                           QStringLiteral(")");
+            filters << ToQt(texts[i]) + QStringLiteral(" (") +
+                           ToQt(texts[i + 1]).replace(';', ' ') + QStringLiteral(")");
     }
     return filters;
 }
@@ -53,9 +54,12 @@ enum PromptId : std::int32_t { kPromptText = 101, kPromptLabel = 102 };
 
 } // namespace
 
-MessageSink::MessageSink(Receiver receiver) : previous_(std::exchange(g_sink, std::move(receiver))) {}
+MessageSink::MessageSink(Receiver receiver)
+    : previous_(std::exchange(g_sink, std::move(receiver))) {}
 
-MessageSink::~MessageSink() { g_sink = std::move(previous_); }
+MessageSink::~MessageSink() {
+    g_sink = std::move(previous_);
+}
 
 std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std::string& title) {
     if (g_sink)
@@ -71,9 +75,8 @@ std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std
 std::string PromptText(const std::string& prompt, const std::string& title,
                        const std::string& defaultText, std::int32_t x, std::int32_t y) {
     const bool place = x >= 0 && y >= 0;
-    const WindowHandle dialog =
-        NewDialog(0, 0, FromQt(TitleOrDefault(title)), place ? x : 65, place ? y : 65, 150, 100,
-                  0x80C80880, 0);
+    const WindowHandle dialog = NewDialog(0, 0, FromQt(TitleOrDefault(title)), place ? x : 65,
+                                          place ? y : 65, 150, 100, 0x80C80880, 0);
     if (dialog == 0)
         return {};
     std::string answer;

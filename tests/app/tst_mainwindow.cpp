@@ -28,7 +28,9 @@ std::shared_ptr<iShape> Shape(const std::string& record) {
     return nullptr;
 }
 
-WindowHandle DrawingArea() { return GetControl(Program().MainWindow, kDrawingAreaId); }
+WindowHandle DrawingArea() {
+    return GetControl(Program().MainWindow, kDrawingAreaId);
+}
 
 // The colour shown at drawing-area client point (x, y): bitmap pixel (x - 1, y - 1).
 RgbColor ShownAt(int x, int y) {
@@ -65,14 +67,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        StartUp();
-        ShowModeless(Program().MainWindow);
-    }
-    void cleanup() {
-        ReleaseProgram();
-        CloseAllDialogs();
-    }
+    void init() { StartProgram(); }
+    void cleanup() { EndProgram(); }
 
     void startsWithAWhiteAreaAndAnEmptyPanel();
     void buttonColumn_data();
@@ -196,7 +192,8 @@ void TestMainWindow::clickOnEmptySpaceKeepsTheHighlight() {
 
 void TestMainWindow::doubleClickIsIgnored() {
     AddShape(Shape("circle,100,100,20"));
-    OnDrawingArea(Program().MainWindow, Message::Command, (Notification::DoubleClicked << 16) | 101, 0);
+    OnDrawingArea(Program().MainWindow, Message::Command, (Notification::DoubleClicked << 16) | 101,
+                  0);
     QCOMPARE(Program().ViewManager->Count(), 0);
 }
 

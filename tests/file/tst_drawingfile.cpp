@@ -60,8 +60,12 @@ void AnswerChooser(const QString& path) {
     });
 }
 
-void Save() { OnSave(Program().MainWindow, Message::Command, 105, 0); }
-void Load() { OnLoad(Program().MainWindow, Message::Command, 106, 0); }
+void Save() {
+    OnSave(Program().MainWindow, Message::Command, 105, 0);
+}
+void Load() {
+    OnLoad(Program().MainWindow, Message::Command, 106, 0);
+}
 
 } // namespace
 
@@ -75,14 +79,8 @@ class TestDrawingFile : public QObject {
     QString Path(const QString& name) const { return folder_.filePath(name); }
 
   private slots:
-    void init() {
-        StartUp();
-        ShowModeless(Program().MainWindow);
-    }
-    void cleanup() {
-        ReleaseProgram();
-        CloseAllDialogs();
-    }
+    void init() { StartProgram(); }
+    void cleanup() { EndProgram(); }
 
     void drawingTextJoinsRecordsWithCrLf();
     void loadingText_data();
@@ -114,7 +112,8 @@ void TestDrawingFile::loadingText_data() {
     QTest::addColumn<std::vector<std::string>>("records"); // "*" stands for random values
     QTest::addColumn<std::vector<std::string>>("messages");
     using V = std::vector<std::string>;
-    QTest::newRow("two records") << "circle,120,87,25\r\nrectangle,10,20,80,40"s << V{"circle,120,87,25", "rectangle,10,20,80,40"} << V{};
+    QTest::newRow("two records") << "circle,120,87,25\r\nrectangle,10,20,80,40"s
+                                 << V{"circle,120,87,25", "rectangle,10,20,80,40"} << V{};
     QTest::newRow("trailing line end") << "circle,1,2,3\r\n"s << V{"circle,1,2,3"} << V{};
     QTest::newRow("empty text") << ""s << V{} << V{};
     QTest::newRow("blank lines") << "\r\n\r\ncircle,1,2,3\r\n\r\n"s << V{"circle,1,2,3"} << V{};
@@ -127,10 +126,12 @@ void TestDrawingFile::loadingText_data() {
     QTest::newRow("single record, lone LF") << "circle,1,2,3\n"s << V{"circle,1,2,3"} << V{};
     QTest::newRow("LF-only file is one line") << "circle,1,2,3\ncircle,4,5,6"s << V{"*"}
                                               << V{"Invalid circle settings s/b circle,x,y,radius"};
-    QTest::newRow("malformed line still adds a shape") << "circle,1,2\r\nrectangle,1,2,3,4"s << V{"*", "rectangle,1,2,3,4"}
-                                                       << V{"Invalid circle settings s/b circle,x,y,radius"};
-    QTest::newRow("keyword only, with comma") << "rectangle,"s << V{"*"}
-                                              << V{"Invalid rectangle settings s/b rectangle,x,y,width,height"};
+    QTest::newRow("malformed line still adds a shape")
+        << "circle,1,2\r\nrectangle,1,2,3,4"s << V{"*", "rectangle,1,2,3,4"}
+        << V{"Invalid circle settings s/b circle,x,y,radius"};
+    QTest::newRow("keyword only, with comma")
+        << "rectangle,"s << V{"*"}
+        << V{"Invalid rectangle settings s/b rectangle,x,y,width,height"};
     QTest::newRow("NUL bytes in a line") << "circle,1\0,2,3"s << V{"circle,1,2,3"} << V{};
     QTest::newRow("binary junk") << "\xFF\xFE,\r\n\x01,2"s << V{} << V{};
 }
@@ -154,11 +155,16 @@ void TestDrawingFile::loadingText() {
 void TestDrawingFile::saveFileName_data() {
     QTest::addColumn<std::string>("typed");
     QTest::addColumn<std::string>("name");
-    QTest::newRow("no extension") << "drawing"s << "drawing.poly"s;
-    QTest::newRow("other extension kept") << "drawing.txt"s << "drawing.txt"s;
-    QTest::newRow("trailing point kept") << "drawing."s << "drawing."s;
-    QTest::newRow("point in a folder") << "my.folder/drawing"s << "my.folder/drawing"s;
-    QTest::newRow("already .poly") << "a.poly"s << "a.poly"s;
+    QTest::newRow("no extension") << "drawing"s
+                                  << "drawing.poly"s;
+    QTest::newRow("other extension kept") << "drawing.txt"s
+                                          << "drawing.txt"s;
+    QTest::newRow("trailing point kept") << "drawing."s
+                                         << "drawing."s;
+    QTest::newRow("point in a folder") << "my.folder/drawing"s
+                                       << "my.folder/drawing"s;
+    QTest::newRow("already .poly") << "a.poly"s
+                                   << "a.poly"s;
 }
 
 void TestDrawingFile::saveFileName() {
@@ -178,7 +184,8 @@ void TestDrawingFile::writeAndReadFiles() {
     std::string text = "unchanged";
     QVERIFY(ReadDrawingFile(path, text).ok);
     QCOMPARE(text, std::string());
-    QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), QStringList{"plain.poly"}); // no leftovers
+    QCOMPARE(QDir(folder_.path()).entryList(QDir::Files),
+             QStringList{"plain.poly"}); // no leftovers
 }
 
 void TestDrawingFile::writingFailuresChangeNothing_data() {
@@ -195,7 +202,8 @@ void TestDrawingFile::writingFailuresChangeNothing() {
     const QString name = path.size() > 200 ? path : full;
     if (path == "pipe")
         QCOMPARE(mkfifo(QFile::encodeName(full).constData(), 0600), 0);
-    const QStringList before = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList before =
+        QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const FileResult result = WriteDrawingFile(name.toStdString(), "circle,1,2,3");
     QVERIFY(!result.ok);
     QVERIFY(!result.reason.empty());
@@ -228,7 +236,8 @@ void TestDrawingFile::saveAndLoadRoundTrip() {
     ClearShapes();
     AnswerChooser(Path("pair.poly"));
     Load();
-    QCOMPARE(Records(Program().Shapes), (std::vector<std::string>{"circle,120,87,25", "rectangle,10,20,80,40"}));
+    QCOMPARE(Records(Program().Shapes),
+             (std::vector<std::string>{"circle,120,87,25", "rectangle,10,20,80,40"}));
 }
 
 void TestDrawingFile::saveAppendsTheExtension() {
@@ -304,7 +313,8 @@ void TestDrawingFile::loadReplacesTheDrawing() {
     AddShape(Program().ShapeTypes.ITEM(2)->NewShape());
     AnswerChooser(Path("mixed.poly"));
     Load();
-    QCOMPARE(Records(Program().Shapes), (std::vector<std::string>{"circle,1,2,3", "triangle,5,6,7"}));
+    QCOMPARE(Records(Program().Shapes),
+             (std::vector<std::string>{"circle,1,2,3", "triangle,5,6,7"}));
     QCOMPARE(ReadAll(Path("mixed.poly")), before); // read-only
 
     WriteAll(Path("nothing.poly"), "no usable line\r\n");

@@ -31,7 +31,8 @@ void TestNumberText::formatNumber_data() {
     QTest::newRow("largest 32-bit") << qint64{2147483647} << "2147483647";
     QTest::newRow("smallest 32-bit") << qint64{-2147483648} << "-2147483648";
     QTest::newRow("more digits than the mask") << qint64{123456} << "123456";
-    QTest::newRow("smallest 64-bit") << std::numeric_limits<qint64>::min() << "-9223372036854775808";
+    QTest::newRow("smallest 64-bit")
+        << std::numeric_limits<qint64>::min() << "-9223372036854775808";
 }
 
 void TestNumberText::formatNumber() {
@@ -107,7 +108,8 @@ void TestNumberText::textToInteger_data() {
     // Digits past the 18th only move the point.
     QTest::newRow("19 digits") << QByteArray("1234567890123456789") << 2112454924; // ...780
     QTest::newRow("digits past 18 after the point") << QByteArray("1.0000000000000000009") << 1;
-    QTest::newRow("long run of digits scaled down") << QByteArray("123456789012345678901234e-20") << 1235;
+    QTest::newRow("long run of digits scaled down")
+        << QByteArray("123456789012345678901234e-20") << 1235;
     // Radix forms.
     QTest::newRow("not a radix prefix") << QByteArray("0x1F") << 0;
     QTest::newRow("&H1F") << QByteArray("&H1F") << 31;
@@ -142,8 +144,9 @@ void TestNumberText::textToInteger_data() {
 void TestNumberText::textToInteger() {
     QFETCH(QByteArray, text);
     QFETCH(qint32, integer);
-    QCOMPARE(TextToInteger(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))),
-             integer);
+    QCOMPARE(
+        TextToInteger(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))),
+        integer);
 }
 
 void TestNumberText::textToNumber_data() {
@@ -160,7 +163,10 @@ void TestNumberText::textToNumber_data() {
     QTest::newRow("scale 4933 gives 2^127") << QByteArray("1e4933") << std::ldexp(1.0, 127);
     QTest::newRow("negative huge gives -2^127") << QByteArray("-5e9999") << -std::ldexp(1.0, 127);
     QTest::newRow("scale -4933 gives 0") << QByteArray("1e-4933") << 0.0;
-    QTest::newRow("NUL ends the number") << QByteArray("12\0" "34", 5) << 12.0;
+    QTest::newRow("NUL ends the number") << QByteArray("12\0"
+                                                       "34",
+                                                       5)
+                                         << 12.0;
 }
 
 void TestNumberText::textToNumber() {

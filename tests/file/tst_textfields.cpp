@@ -32,17 +32,28 @@ void TestTextFields::splitFields_data() {
     QTest::addColumn<std::string>("separator");
     QTest::addColumn<std::vector<std::string>>("fields");
     using V = std::vector<std::string>;
-    QTest::newRow("record") << "circle,10,20,5"s << ","s << V{"circle", "10", "20", "5"};
-    QTest::newRow("empty fields kept") << "circle,,20,"s << ","s << V{"circle", "", "20", ""};
-    QTest::newRow("empty text is one empty field") << ""s << ","s << V{""};
-    QTest::newRow("no separator") << "circle"s << ","s << V{"circle"};
-    QTest::newRow("quotes protect nothing") << "\"1,2\""s << ","s << V{"\"1", "2\""};
-    QTest::newRow("lines, trailing CR LF") << "a\r\nb\r\n"s << "\r\n"s << V{"a", "b", ""};
-    QTest::newRow("lone CR and LF stay in their line") << "a\rb\nc"s << "\r\n"s << V{"a\rb\nc"};
-    QTest::newRow("CR CR LF") << "a\r\r\nb"s << "\r\n"s << V{"a\r", "b"};
-    QTest::newRow("no overlap") << "aaaa"s << "aa"s << V{"", "", ""};
-    QTest::newRow("NUL bytes are ordinary") << "a\0b,c"s << ","s << V{"a\0b"s, "c"};
-    QTest::newRow("separators only") << ",,,"s << ","s << V{"", "", "", ""};
+    QTest::newRow("record") << "circle,10,20,5"s
+                            << ","s << V{"circle", "10", "20", "5"};
+    QTest::newRow("empty fields kept") << "circle,,20,"s
+                                       << ","s << V{"circle", "", "20", ""};
+    QTest::newRow("empty text is one empty field") << ""s
+                                                   << ","s << V{""};
+    QTest::newRow("no separator") << "circle"s
+                                  << ","s << V{"circle"};
+    QTest::newRow("quotes protect nothing") << "\"1,2\""s
+                                            << ","s << V{"\"1", "2\""};
+    QTest::newRow("lines, trailing CR LF") << "a\r\nb\r\n"s
+                                           << "\r\n"s << V{"a", "b", ""};
+    QTest::newRow("lone CR and LF stay in their line") << "a\rb\nc"s
+                                                       << "\r\n"s << V{"a\rb\nc"};
+    QTest::newRow("CR CR LF") << "a\r\r\nb"s
+                              << "\r\n"s << V{"a\r", "b"};
+    QTest::newRow("no overlap") << "aaaa"s
+                                << "aa"s << V{"", "", ""};
+    QTest::newRow("NUL bytes are ordinary") << "a\0b,c"s
+                                            << ","s << V{"a\0b"s, "c"};
+    QTest::newRow("separators only") << ",,,"s
+                                     << ","s << V{"", "", "", ""};
 }
 
 void TestTextFields::splitFields() {
@@ -70,13 +81,20 @@ void TestTextFields::findText_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<std::string>("pattern");
     QTest::addColumn<int>("position");
-    QTest::newRow("point in a file name") << 1 << "pic.poly"s << "."s << 4;
-    QTest::newRow("no point") << 1 << "pic"s << "."s << 0;
-    QTest::newRow("empty text") << 1 << ""s << "."s << 0;
-    QTest::newRow("from a later start") << 5 << "a.b.c"s << "."s << 0;
-    QTest::newRow("second occurrence") << 3 << "a.b.c"s << "."s << 4;
-    QTest::newRow("case-sensitive") << 1 << "ABC"s << "b"s << 0;
-    QTest::newRow("first comma") << 1 << "circle,1,2"s << ","s << 7;
+    QTest::newRow("point in a file name") << 1 << "pic.poly"s
+                                          << "."s << 4;
+    QTest::newRow("no point") << 1 << "pic"s
+                              << "."s << 0;
+    QTest::newRow("empty text") << 1 << ""s
+                                << "."s << 0;
+    QTest::newRow("from a later start") << 5 << "a.b.c"s
+                                        << "."s << 0;
+    QTest::newRow("second occurrence") << 3 << "a.b.c"s
+                                       << "."s << 4;
+    QTest::newRow("case-sensitive") << 1 << "ABC"s
+                                    << "b"s << 0;
+    QTest::newRow("first comma") << 1 << "circle,1,2"s
+                                 << ","s << 7;
 }
 
 void TestTextFields::findText() {

@@ -22,9 +22,13 @@ std::shared_ptr<iShape> Shape(std::shared_ptr<iShape> shape, const std::string& 
 }
 
 // The edit dialog that the view panel shows now.
-WindowHandle ShownEditor() { return Program().ViewManager->Current(); }
+WindowHandle ShownEditor() {
+    return Program().ViewManager->Current();
+}
 
-QWidget* Control(WindowHandle dialog, std::int32_t id) { return WindowWidget(GetControl(dialog, id)); }
+QWidget* Control(WindowHandle dialog, std::int32_t id) {
+    return WindowWidget(GetControl(dialog, id));
+}
 
 void Type(WindowHandle dialog, std::int32_t box, const QString& text) {
     auto* edit = qobject_cast<QLineEdit*>(Control(dialog, box));
@@ -42,14 +46,8 @@ class TestEditDialog : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        StartUp();
-        ShowModeless(Program().MainWindow); // as the program shows it, without the loop
-    }
-    void cleanup() {
-        ReleaseProgram();
-        CloseAllDialogs();
-    }
+    void init() { StartProgram(); }
+    void cleanup() { EndProgram(); }
 
     void layout_data();
     void layout();
@@ -69,9 +67,13 @@ void TestEditDialog::layout_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<int>("updateY");
-    QTest::newRow("circle") << "circle" << "Edit Circle" << QStringList{"X", "Y", "Radius"} << 169;
-    QTest::newRow("rectangle") << "rectangle" << "Edit Rectangle" << QStringList{"X", "Y", "Width", "Height"} << 222;
-    QTest::newRow("triangle") << "triangle" << "Edit Triangle" << QStringList{"X", "Y", "Half side"} << 169;
+    QTest::newRow("circle") << "circle"
+                            << "Edit Circle" << QStringList{"X", "Y", "Radius"} << 169;
+    QTest::newRow("rectangle") << "rectangle"
+                               << "Edit Rectangle" << QStringList{"X", "Y", "Width", "Height"}
+                               << 222;
+    QTest::newRow("triangle") << "triangle"
+                              << "Edit Triangle" << QStringList{"X", "Y", "Half side"} << 169;
 }
 
 void TestEditDialog::layout() {

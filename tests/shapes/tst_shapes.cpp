@@ -63,31 +63,60 @@ void TestShapes::records_data() {
     QTest::addColumn<std::string>("after");   // ToText after FromText
     QTest::addColumn<std::string>("message"); // shown, or empty
     // Each shape starts from known values, so "unchanged" is visible in the ToText.
-    const std::string circle = "circle,1,1,1", rectangle = "rectangle,1,1,1,1", triangle = "triangle,1,1,1";
-    QTest::newRow("circle round trip") << "circle" << std::string("circle,10,20,30") << std::string("circle,10,20,30") << std::string();
-    QTest::newRow("circle example") << "circle" << std::string("circle,120,87,25") << std::string("circle,120,87,25") << std::string();
-    QTest::newRow("keyword in capitals") << "circle" << std::string("CIRCLE,1,2,3") << std::string("circle,1,2,3") << std::string();
-    QTest::newRow("leading blank rejected") << "circle" << std::string(" circle,1,2,3") << circle << std::string("Invalid setting, s/b circle");
-    QTest::newRow("keyword checked before the count") << "circle" << std::string("square,1") << circle << std::string("Invalid setting, s/b circle");
-    QTest::newRow("empty text") << "circle" << std::string() << circle << std::string("Invalid setting, s/b circle");
-    QTest::newRow("another kind's record") << "circle" << std::string("rectangle,1,2,3,4") << circle << std::string("Invalid setting, s/b circle");
-    QTest::newRow("trailing comma is a fifth field") << "circle" << std::string("circle,1,2,3,") << circle << kCircleSettings;
-    QTest::newRow("too few fields") << "circle" << std::string("circle,1,2") << circle << kCircleSettings;
-    QTest::newRow("too many fields") << "circle" << std::string("circle,10,20,30,40") << circle << kCircleSettings;
-    QTest::newRow("ties to even, negative size kept") << "circle" << std::string("circle,1.5,2.5,-3") << std::string("circle,2,2,-3") << std::string();
-    QTest::newRow("low 32 bits kept") << "circle" << std::string("circle,4294967306,0,0") << std::string("circle,10,0,0") << std::string();
-    QTest::newRow("leading zeros and plus") << "circle" << std::string("circle,007,+8,9") << std::string("circle,7,8,9") << std::string();
-    QTest::newRow("junk fields read leniently") << "circle" << std::string("circle,abc,1x,&H10") << std::string("circle,0,1,16") << std::string();
-    QTest::newRow("exponent field") << "circle" << std::string("circle,1.5,2.5,3e1") << std::string("circle,2,2,30") << std::string();
-    QTest::newRow("extremes") << "circle" << std::string("circle,-2147483648,2147483647,0") << std::string("circle,-2147483648,2147483647,0") << std::string();
-    QTest::newRow("rectangle round trip") << "rectangle" << std::string("rectangle,5,6,7,8") << std::string("rectangle,5,6,7,8") << std::string();
-    QTest::newRow("rectangle example") << "rectangle" << std::string("rectangle,10,20,80,40") << std::string("rectangle,10,20,80,40") << std::string();
-    QTest::newRow("rectangle mixed case") << "rectangle" << std::string("ReCtAnGlE,-1,-2,0,0") << std::string("rectangle,-1,-2,0,0") << std::string();
-    QTest::newRow("rectangle too few") << "rectangle" << std::string("rectangle,5,6,7") << rectangle << kRectangleSettings;
-    QTest::newRow("rectangle given a circle") << "rectangle" << std::string("circle,1,2,3") << rectangle << std::string("Invalid setting, s/b rectangle");
-    QTest::newRow("triangle round trip") << "triangle" << std::string("triangle,50,60,7") << std::string("triangle,50,60,7") << std::string();
-    QTest::newRow("triangle too few") << "triangle" << std::string("triangle,50,60") << triangle << kTriangleSettings;
-    QTest::newRow("triangle wrong keyword") << "triangle" << std::string("triangles,1,2,3") << triangle << std::string("Invalid setting, s/b triangle");
+    const std::string circle = "circle,1,1,1", rectangle = "rectangle,1,1,1,1",
+                      triangle = "triangle,1,1,1";
+    QTest::newRow("circle round trip") << "circle" << std::string("circle,10,20,30")
+                                       << std::string("circle,10,20,30") << std::string();
+    QTest::newRow("circle example") << "circle" << std::string("circle,120,87,25")
+                                    << std::string("circle,120,87,25") << std::string();
+    QTest::newRow("keyword in capitals")
+        << "circle" << std::string("CIRCLE,1,2,3") << std::string("circle,1,2,3") << std::string();
+    QTest::newRow("leading blank rejected") << "circle" << std::string(" circle,1,2,3") << circle
+                                            << std::string("Invalid setting, s/b circle");
+    QTest::newRow("keyword checked before the count")
+        << "circle" << std::string("square,1") << circle
+        << std::string("Invalid setting, s/b circle");
+    QTest::newRow("empty text") << "circle" << std::string() << circle
+                                << std::string("Invalid setting, s/b circle");
+    QTest::newRow("another kind's record") << "circle" << std::string("rectangle,1,2,3,4") << circle
+                                           << std::string("Invalid setting, s/b circle");
+    QTest::newRow("trailing comma is a fifth field")
+        << "circle" << std::string("circle,1,2,3,") << circle << kCircleSettings;
+    QTest::newRow("too few fields")
+        << "circle" << std::string("circle,1,2") << circle << kCircleSettings;
+    QTest::newRow("too many fields")
+        << "circle" << std::string("circle,10,20,30,40") << circle << kCircleSettings;
+    QTest::newRow("ties to even, negative size kept")
+        << "circle" << std::string("circle,1.5,2.5,-3") << std::string("circle,2,2,-3")
+        << std::string();
+    QTest::newRow("low 32 bits kept") << "circle" << std::string("circle,4294967306,0,0")
+                                      << std::string("circle,10,0,0") << std::string();
+    QTest::newRow("leading zeros and plus") << "circle" << std::string("circle,007,+8,9")
+                                            << std::string("circle,7,8,9") << std::string();
+    QTest::newRow("junk fields read leniently") << "circle" << std::string("circle,abc,1x,&H10")
+                                                << std::string("circle,0,1,16") << std::string();
+    QTest::newRow("exponent field") << "circle" << std::string("circle,1.5,2.5,3e1")
+                                    << std::string("circle,2,2,30") << std::string();
+    QTest::newRow("extremes") << "circle" << std::string("circle,-2147483648,2147483647,0")
+                              << std::string("circle,-2147483648,2147483647,0") << std::string();
+    QTest::newRow("rectangle round trip") << "rectangle" << std::string("rectangle,5,6,7,8")
+                                          << std::string("rectangle,5,6,7,8") << std::string();
+    QTest::newRow("rectangle example") << "rectangle" << std::string("rectangle,10,20,80,40")
+                                       << std::string("rectangle,10,20,80,40") << std::string();
+    QTest::newRow("rectangle mixed case") << "rectangle" << std::string("ReCtAnGlE,-1,-2,0,0")
+                                          << std::string("rectangle,-1,-2,0,0") << std::string();
+    QTest::newRow("rectangle too few")
+        << "rectangle" << std::string("rectangle,5,6,7") << rectangle << kRectangleSettings;
+    QTest::newRow("rectangle given a circle")
+        << "rectangle" << std::string("circle,1,2,3") << rectangle
+        << std::string("Invalid setting, s/b rectangle");
+    QTest::newRow("triangle round trip") << "triangle" << std::string("triangle,50,60,7")
+                                         << std::string("triangle,50,60,7") << std::string();
+    QTest::newRow("triangle too few")
+        << "triangle" << std::string("triangle,50,60") << triangle << kTriangleSettings;
+    QTest::newRow("triangle wrong keyword")
+        << "triangle" << std::string("triangles,1,2,3") << triangle
+        << std::string("Invalid setting, s/b triangle");
 }
 
 void TestShapes::records() {
@@ -96,12 +125,13 @@ void TestShapes::records() {
     QFETCH(std::string, after);
     QFETCH(std::string, message);
     const MessageRecorder messages;
-    const auto shape = FromRecord(kind, kind == "rectangle" ? "rectangle,1,1,1,1" : kind.toStdString() + ",1,1,1");
+    const auto shape =
+        FromRecord(kind, kind == "rectangle" ? "rectangle,1,1,1,1" : kind.toStdString() + ",1,1,1");
     QVERIFY(messages.Texts().empty());
     shape->FromText(record);
     QCOMPARE(shape->ToText(), after);
-    const std::vector<std::string> expected = message.empty() ? std::vector<std::string>{}
-                                                              : std::vector<std::string>{message};
+    const std::vector<std::string> expected =
+        message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message};
     QCOMPARE(messages.Texts(), expected);
 }
 
@@ -117,25 +147,39 @@ void TestShapes::hitTests_data() {
     QTest::newRow("circle just past the edge") << "circle" << c << 120 << 101 << false;
     QTest::newRow("circle diagonal inside") << "circle" << c << 114 << 114 << true;
     QTest::newRow("circle diagonal outside") << "circle" << c << 115 << 115 << false;
-    QTest::newRow("radius 0, the centre") << "circle" << std::string("circle,50,50,0") << 50 << 50 << true;
-    QTest::newRow("radius 0, next to it") << "circle" << std::string("circle,50,50,0") << 51 << 50 << false;
-    QTest::newRow("negative radius") << "circle" << std::string("circle,50,50,-1") << 50 << 50 << false;
-    QTest::newRow("huge radius, far point inside") << "circle" << std::string("circle,0,0,2147483647") << 1518500249 << 1518500249 << true;
-    QTest::newRow("huge radius, just outside") << "circle" << std::string("circle,0,0,2147483647") << 1518500250 << 1518500250 << false;
-    QTest::newRow("huge radius, opposite corners") << "circle" << std::string("circle,2147483647,2147483647,2147483647") << INT32_MIN << INT32_MIN << false;
-    QTest::newRow("huge radius, edge at the limit") << "circle" << std::string("circle,0,0,2147483647") << 2147483647 << 0 << true;
+    QTest::newRow("radius 0, the centre")
+        << "circle" << std::string("circle,50,50,0") << 50 << 50 << true;
+    QTest::newRow("radius 0, next to it")
+        << "circle" << std::string("circle,50,50,0") << 51 << 50 << false;
+    QTest::newRow("negative radius")
+        << "circle" << std::string("circle,50,50,-1") << 50 << 50 << false;
+    QTest::newRow("huge radius, far point inside")
+        << "circle" << std::string("circle,0,0,2147483647") << 1518500249 << 1518500249 << true;
+    QTest::newRow("huge radius, just outside")
+        << "circle" << std::string("circle,0,0,2147483647") << 1518500250 << 1518500250 << false;
+    QTest::newRow("huge radius, opposite corners")
+        << "circle" << std::string("circle,2147483647,2147483647,2147483647") << INT32_MIN
+        << INT32_MIN << false;
+    QTest::newRow("huge radius, edge at the limit")
+        << "circle" << std::string("circle,0,0,2147483647") << 2147483647 << 0 << true;
 
     const std::string r = "rectangle,10,20,30,40";
     QTest::newRow("rectangle top-left corner") << "rectangle" << r << 10 << 20 << true;
     QTest::newRow("rectangle bottom-right corner") << "rectangle" << r << 40 << 60 << true;
     QTest::newRow("rectangle left of it") << "rectangle" << r << 9 << 20 << false;
     QTest::newRow("rectangle below it") << "rectangle" << r << 10 << 61 << false;
-    QTest::newRow("width 0, on the line") << "rectangle" << std::string("rectangle,10,20,0,40") << 10 << 30 << true;
-    QTest::newRow("width 0, beside the line") << "rectangle" << std::string("rectangle,10,20,0,40") << 11 << 30 << false;
-    QTest::newRow("negative width") << "rectangle" << std::string("rectangle,10,20,-5,40") << 10 << 20 << false;
-    QTest::newRow("negative height") << "rectangle" << std::string("rectangle,10,20,5,-1") << 10 << 20 << false;
-    QTest::newRow("right edge wraps past 32 bits") << "rectangle" << std::string("rectangle,2147483647,0,1,10") << 2147483647 << 5 << false;
-    QTest::newRow("bottom at the 32-bit limit") << "rectangle" << std::string("rectangle,0,2147483640,5,7") << 3 << 2147483647 << true;
+    QTest::newRow("width 0, on the line")
+        << "rectangle" << std::string("rectangle,10,20,0,40") << 10 << 30 << true;
+    QTest::newRow("width 0, beside the line")
+        << "rectangle" << std::string("rectangle,10,20,0,40") << 11 << 30 << false;
+    QTest::newRow("negative width")
+        << "rectangle" << std::string("rectangle,10,20,-5,40") << 10 << 20 << false;
+    QTest::newRow("negative height")
+        << "rectangle" << std::string("rectangle,10,20,5,-1") << 10 << 20 << false;
+    QTest::newRow("right edge wraps past 32 bits")
+        << "rectangle" << std::string("rectangle,2147483647,0,1,10") << 2147483647 << 5 << false;
+    QTest::newRow("bottom at the 32-bit limit")
+        << "rectangle" << std::string("rectangle,0,2147483640,5,7") << 3 << 2147483647 << true;
 
     const std::string t = "triangle,100,100,10";
     QTest::newRow("apex") << "triangle" << t << 100 << 90 << true;
@@ -149,8 +193,10 @@ void TestShapes::hitTests_data() {
     QTest::newRow("base, right end") << "triangle" << t << 110 << 110 << true;
     QTest::newRow("below the base") << "triangle" << t << 100 << 111 << false;
     QTest::newRow("above the apex") << "triangle" << t << 100 << 89 << false;
-    QTest::newRow("negative half side") << "triangle" << std::string("triangle,100,100,-1") << 100 << 100 << false;
-    QTest::newRow("base row wraps past 32 bits") << "triangle" << std::string("triangle,0,2147483647,10") << 0 << 2147483647 << false;
+    QTest::newRow("negative half side")
+        << "triangle" << std::string("triangle,100,100,-1") << 100 << 100 << false;
+    QTest::newRow("base row wraps past 32 bits")
+        << "triangle" << std::string("triangle,0,2147483647,10") << 0 << 2147483647 << false;
 }
 
 void TestShapes::hitTests() {
@@ -234,14 +280,15 @@ void TestShapes::randomBetweenTakesBoundsInEitherOrder() {
 
 void TestShapes::newShapeIsAFreshObjectOfTheSameKind() {
     for (const QString kind : {"circle", "rectangle", "triangle"}) {
-        const auto prototype = FromRecord(kind, kind == "rectangle" ? "rectangle,-999,-999,-999,-999"
-                                                                   : kind.toStdString() + ",-999,-999,-999");
+        const auto prototype =
+            FromRecord(kind, kind == "rectangle" ? "rectangle,-999,-999,-999,-999"
+                                                 : kind.toStdString() + ",-999,-999,-999");
         const std::string before = prototype->ToText();
         const auto fresh = prototype->NewShape();
         QCOMPARE(std::string(fresh->ShapeName()), kind.toStdString());
         QVERIFY(fresh != prototype);
         QVERIFY(fresh->ToText().find("-999") == std::string::npos); // nothing copied
-        QCOMPARE(prototype->ToText(), before);                    // the prototype unchanged
+        QCOMPARE(prototype->ToText(), before);                      // the prototype unchanged
     }
 }
 
@@ -275,9 +322,12 @@ void TestShapes::drawPaintsFillInsideAndOutlineOnTheEdge_data() {
     QTest::addColumn<QPoint>("inside");
     QTest::addColumn<QPoint>("edge");
     QTest::addColumn<QPoint>("outside");
-    QTest::newRow("circle") << "circle" << std::string("circle,100,100,20") << QPoint(100, 100) << QPoint(80, 100) << QPoint(78, 100);
-    QTest::newRow("rectangle") << "rectangle" << std::string("rectangle,10,20,30,40") << QPoint(25, 40) << QPoint(10, 40) << QPoint(8, 40);
-    QTest::newRow("triangle") << "triangle" << std::string("triangle,200,200,30") << QPoint(200, 210) << QPoint(200, 230) << QPoint(200, 233);
+    QTest::newRow("circle") << "circle" << std::string("circle,100,100,20") << QPoint(100, 100)
+                            << QPoint(80, 100) << QPoint(78, 100);
+    QTest::newRow("rectangle") << "rectangle" << std::string("rectangle,10,20,30,40")
+                               << QPoint(25, 40) << QPoint(10, 40) << QPoint(8, 40);
+    QTest::newRow("triangle") << "triangle" << std::string("triangle,200,200,30")
+                              << QPoint(200, 210) << QPoint(200, 230) << QPoint(200, 233);
 }
 
 void TestShapes::drawPaintsFillInsideAndOutlineOnTheEdge() {

@@ -23,7 +23,9 @@ struct Received {
 
 // Shared with the callback, which lives as long as its window, possibly past the test.
 using Log = std::shared_ptr<std::vector<Received>>;
-Log NewLog() { return std::make_shared<std::vector<Received>>(); }
+Log NewLog() {
+    return std::make_shared<std::vector<Received>>();
+}
 
 // A callback that records what it receives and answers with a fixed result.
 ControlCallback Recorder(const Log& log, std::int32_t answer = 0) {
@@ -34,9 +36,13 @@ ControlCallback Recorder(const Log& log, std::int32_t answer = 0) {
     };
 }
 
-WindowHandle MainDialog() { return NewDialog(kPixelUnits, 0, "Main", 10, 110, 560, 320, 0x00CA0800, 0); }
+WindowHandle MainDialog() {
+    return NewDialog(kPixelUnits, 0, "Main", 10, 110, 560, 320, 0x00CA0800, 0);
+}
 
-void Click(WindowHandle control) { qobject_cast<QPushButton*>(WindowWidget(control))->click(); }
+void Click(WindowHandle control) {
+    qobject_cast<QPushButton*>(WindowWidget(control))->click();
+}
 
 } // namespace
 
@@ -80,7 +86,8 @@ void TestDialogService::pixelDialogHasExactClientSizeAndIsCentred() {
 
 void TestDialogService::childPanelKeepsItsFrameOutsideTheClientArea() {
     const WindowHandle main = MainDialog();
-    const WindowHandle panel = NewDialog(kPixelUnits, main, "", 450, 10, 100, 300, 0x50800400, 0x200);
+    const WindowHandle panel =
+        NewDialog(kPixelUnits, main, "", 450, 10, 100, 300, 0x50800400, 0x200);
     QWidget* outer = WindowWidget(panel);
     QCOMPARE(outer->pos(), QPoint(450, 10));
     QCOMPARE(ClientWidget(panel)->size(), QSize(100, 300));
@@ -227,7 +234,8 @@ void TestDialogService::operationsOnAGoneHandleDoNothing() {
 
 void TestDialogService::childDialogsGoWithTheirParent() {
     const WindowHandle main = MainDialog();
-    const WindowHandle panel = NewDialog(kPixelUnits, main, "", 450, 10, 100, 300, 0x50800400, 0x200);
+    const WindowHandle panel =
+        NewDialog(kPixelUnits, main, "", 450, 10, 100, 300, 0x50800400, 0x200);
     const WindowHandle inner = NewDialog(kPixelUnits, panel, "", 0, 0, 100, 300, 0x50000400, 0);
     CloseDialog(main, 0);
     QCOMPARE(IsLiveWindow(panel), 0);

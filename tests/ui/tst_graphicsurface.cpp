@@ -33,7 +33,8 @@ QRect Painted(const QImage& image) {
 std::vector<PolygonPoint> Points(int count) {
     std::vector<PolygonPoint> points;
     for (int i = 0; i < count; ++i)
-        points.push_back({static_cast<float>(10 + (i % 2) * 100), static_cast<float>(10 + (i % 3) * 50)});
+        points.push_back(
+            {static_cast<float>(10 + (i % 2) * 100), static_cast<float>(10 + (i % 3) * 50)});
     return points;
 }
 
@@ -136,7 +137,8 @@ void TestGraphicSurface::doubleClickSendsCodeOne() {
     QWidget* area = WindowWidget(GetControl(dialog_, 102));
     QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(5, 5)); // the second press
-    QCOMPARE(*codes, (std::vector<std::uint32_t>{Notification::Clicked, Notification::DoubleClicked}));
+    QCOMPARE(*codes,
+             (std::vector<std::uint32_t>{Notification::Clicked, Notification::DoubleClicked}));
 }
 
 void TestGraphicSurface::ellipseCoversItsBoxExclusiveOfRightAndBottom() {
@@ -216,7 +218,8 @@ void TestGraphicSurface::polygonPointCountBounds() {
 
 void TestGraphicSurface::polygonFillRules() {
     // A five-pointed star drawn in one stroke: its centre is inside twice.
-    const std::array<PolygonPoint, 5> star{{{150, 20}, {220, 230}, {40, 100}, {260, 100}, {80, 230}}};
+    const std::array<PolygonPoint, 5> star{
+        {{150, 20}, {220, 230}, {40, 100}, {260, 100}, {80, 230}}};
     GraphicPolygon(star, kRed, kBlue, 0, 0);
     QCOMPARE(PixelAt(BitmapOf(control_), 150, 130), kBlue); // winding fills the centre
     GraphicClear(kWhite, 0);

@@ -69,10 +69,11 @@ void TestPrompts::messageBoxShowsTheDefaultTitle() {
 void TestPrompts::messageSinkTakesMessagesWhileItLives() {
     std::string seen;
     {
-        const MessageSink sink([&seen](const std::string& text, std::uint32_t style, const std::string&) {
-            seen = text + "/" + std::to_string(style);
-            return 1;
-        });
+        const MessageSink sink(
+            [&seen](const std::string& text, std::uint32_t style, const std::string&) {
+                seen = text + "/" + std::to_string(style);
+                return 1;
+            });
         QCOMPARE(ShowMessage("hello", kMessageOk, ""), 1);
     }
     QCOMPARE(seen, "hello/" + std::to_string(kMessageOk));
@@ -158,7 +159,8 @@ void TestPrompts::chooserStartsInTheCurrentDirectoryWhenNoFolderIsGiven() {
 
 void TestPrompts::cancelledChooserGivesEmptyText() {
     const QString before = QDir::currentPath();
-    WhenWindowAppears(QStringLiteral("Open file"), [](QWidget* window) { qobject_cast<QDialog*>(window)->reject(); });
+    WhenWindowAppears(QStringLiteral("Open file"),
+                      [](QWidget* window) { qobject_cast<QDialog*>(window)->reject(); });
     QCOMPARE(Choose(QDir::tempPath().toStdString()), std::string());
     QCOMPARE(QDir::currentPath(), before);
 }
