@@ -73,7 +73,6 @@ class TestMainWindow : public QObject {
     void startsWithAWhiteAreaAndAnEmptyPanel();
     void buttonColumn_data();
     void buttonColumn();
-    void drawingAreaIsReachedDespiteTheSharedId();
     void shapeButtonsAppendBeneathTheDrawing();
     void invalidButtonIsReported();
     void clearEmptiesTheDrawing();
@@ -101,6 +100,7 @@ void TestMainWindow::startsWithAWhiteAreaAndAnEmptyPanel() {
     QVERIFY(WindowWidget(Program().ViewPanel)->isVisible());
 }
 
+// clang-format off
 void TestMainWindow::buttonColumn_data() {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("caption");
@@ -112,6 +112,7 @@ void TestMainWindow::buttonColumn_data() {
     QTest::newRow("Save") << 105 << "Save" << 146;
     QTest::newRow("Load") << 106 << "Load" << 180;
 }
+// clang-format on
 
 void TestMainWindow::buttonColumn() {
     QFETCH(int, id);
@@ -129,11 +130,6 @@ void TestMainWindow::buttonColumn() {
         QCOMPARE(Program().Shapes.COUNT(), 1);
         QCOMPARE(std::string(Program().Shapes.ITEM(1)->ShapeName()), caption.toStdString());
     }
-}
-
-void TestMainWindow::drawingAreaIsReachedDespiteTheSharedId() {
-    QVERIFY(GraphicControlOf(GetControl(Program().MainWindow, 101)));
-    QCOMPARE(GetText(GetControl(Program().MainWindow, 102)), std::string("rectangle"));
 }
 
 void TestMainWindow::shapeButtonsAppendBeneathTheDrawing() {

@@ -107,13 +107,13 @@ void TestDrawingFile::drawingTextJoinsRecordsWithCrLf() {
     QCOMPARE(DrawingText(shapes), "circle,120,87,25\r\nrectangle,10,20,80,40"s);
 }
 
+// clang-format off
 void TestDrawingFile::loadingText_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<std::vector<std::string>>("records"); // "*" stands for random values
     QTest::addColumn<std::vector<std::string>>("messages");
     using V = std::vector<std::string>;
-    QTest::newRow("two records") << "circle,120,87,25\r\nrectangle,10,20,80,40"s
-                                 << V{"circle,120,87,25", "rectangle,10,20,80,40"} << V{};
+    QTest::newRow("two records") << "circle,120,87,25\r\nrectangle,10,20,80,40"s << V{"circle,120,87,25", "rectangle,10,20,80,40"} << V{};
     QTest::newRow("trailing line end") << "circle,1,2,3\r\n"s << V{"circle,1,2,3"} << V{};
     QTest::newRow("empty text") << ""s << V{} << V{};
     QTest::newRow("blank lines") << "\r\n\r\ncircle,1,2,3\r\n\r\n"s << V{"circle,1,2,3"} << V{};
@@ -124,17 +124,13 @@ void TestDrawingFile::loadingText_data() {
     QTest::newRow("no comma: ignored") << "circle"s << V{} << V{};
     QTest::newRow("lenient numbers") << "circle,1.5,2.5,3e1"s << V{"circle,2,2,30"} << V{};
     QTest::newRow("single record, lone LF") << "circle,1,2,3\n"s << V{"circle,1,2,3"} << V{};
-    QTest::newRow("LF-only file is one line") << "circle,1,2,3\ncircle,4,5,6"s << V{"*"}
-                                              << V{"Invalid circle settings s/b circle,x,y,radius"};
-    QTest::newRow("malformed line still adds a shape")
-        << "circle,1,2\r\nrectangle,1,2,3,4"s << V{"*", "rectangle,1,2,3,4"}
-        << V{"Invalid circle settings s/b circle,x,y,radius"};
-    QTest::newRow("keyword only, with comma")
-        << "rectangle,"s << V{"*"}
-        << V{"Invalid rectangle settings s/b rectangle,x,y,width,height"};
+    QTest::newRow("LF-only file is one line") << "circle,1,2,3\ncircle,4,5,6"s << V{"*"} << V{"Invalid circle settings s/b circle,x,y,radius"};
+    QTest::newRow("malformed line still adds a shape") << "circle,1,2\r\nrectangle,1,2,3,4"s << V{"*", "rectangle,1,2,3,4"} << V{"Invalid circle settings s/b circle,x,y,radius"};
+    QTest::newRow("keyword only, with comma") << "rectangle,"s << V{"*"} << V{"Invalid rectangle settings s/b rectangle,x,y,width,height"};
     QTest::newRow("NUL bytes in a line") << "circle,1\0,2,3"s << V{"circle,1,2,3"} << V{};
     QTest::newRow("binary junk") << "\xFF\xFE,\r\n\x01,2"s << V{} << V{};
 }
+// clang-format on
 
 void TestDrawingFile::loadingText() {
     QFETCH(std::string, text);
@@ -152,20 +148,17 @@ void TestDrawingFile::loadingText() {
     QCOMPARE(shown.Texts(), messages);
 }
 
+// clang-format off
 void TestDrawingFile::saveFileName_data() {
     QTest::addColumn<std::string>("typed");
     QTest::addColumn<std::string>("name");
-    QTest::newRow("no extension") << "drawing"s
-                                  << "drawing.poly"s;
-    QTest::newRow("other extension kept") << "drawing.txt"s
-                                          << "drawing.txt"s;
-    QTest::newRow("trailing point kept") << "drawing."s
-                                         << "drawing."s;
-    QTest::newRow("point in a folder") << "my.folder/drawing"s
-                                       << "my.folder/drawing"s;
-    QTest::newRow("already .poly") << "a.poly"s
-                                   << "a.poly"s;
+    QTest::newRow("no extension") << "drawing"s << "drawing.poly"s;
+    QTest::newRow("other extension kept") << "drawing.txt"s << "drawing.txt"s;
+    QTest::newRow("trailing point kept") << "drawing."s << "drawing."s;
+    QTest::newRow("point in a folder") << "my.folder/drawing"s << "my.folder/drawing"s;
+    QTest::newRow("already .poly") << "a.poly"s << "a.poly"s;
 }
+// clang-format on
 
 void TestDrawingFile::saveFileName() {
     QFETCH(std::string, typed);
@@ -188,6 +181,7 @@ void TestDrawingFile::writeAndReadFiles() {
              QStringList{"plain.poly"}); // no leftovers
 }
 
+// clang-format off
 void TestDrawingFile::writingFailuresChangeNothing_data() {
     QTest::addColumn<QString>("path");
     QTest::newRow("missing folder") << "missing/drawing.poly";
@@ -195,6 +189,7 @@ void TestDrawingFile::writingFailuresChangeNothing_data() {
     QTest::newRow("name of 256 characters") << QString(252, 'n') + ".poly";
     QTest::newRow("a pipe") << "pipe";
 }
+// clang-format on
 
 void TestDrawingFile::writingFailuresChangeNothing() {
     QFETCH(QString, path);

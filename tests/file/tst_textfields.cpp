@@ -20,41 +20,30 @@ class TestTextFields : public QObject {
     void findText_data();
     void findText();
     void lowerCaseTouchesOnlyAsciiLetters();
-    void leftText();
-    void textEqualsIsExact();
     void builderAppendsAndGrowsByDoubling();
     void builderKeepsContentWhenItCannotGrow();
     void builderIsSafeToShare();
 };
 
+// clang-format off
 void TestTextFields::splitFields_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<std::string>("separator");
     QTest::addColumn<std::vector<std::string>>("fields");
     using V = std::vector<std::string>;
-    QTest::newRow("record") << "circle,10,20,5"s
-                            << ","s << V{"circle", "10", "20", "5"};
-    QTest::newRow("empty fields kept") << "circle,,20,"s
-                                       << ","s << V{"circle", "", "20", ""};
-    QTest::newRow("empty text is one empty field") << ""s
-                                                   << ","s << V{""};
-    QTest::newRow("no separator") << "circle"s
-                                  << ","s << V{"circle"};
-    QTest::newRow("quotes protect nothing") << "\"1,2\""s
-                                            << ","s << V{"\"1", "2\""};
-    QTest::newRow("lines, trailing CR LF") << "a\r\nb\r\n"s
-                                           << "\r\n"s << V{"a", "b", ""};
-    QTest::newRow("lone CR and LF stay in their line") << "a\rb\nc"s
-                                                       << "\r\n"s << V{"a\rb\nc"};
-    QTest::newRow("CR CR LF") << "a\r\r\nb"s
-                              << "\r\n"s << V{"a\r", "b"};
-    QTest::newRow("no overlap") << "aaaa"s
-                                << "aa"s << V{"", "", ""};
-    QTest::newRow("NUL bytes are ordinary") << "a\0b,c"s
-                                            << ","s << V{"a\0b"s, "c"};
-    QTest::newRow("separators only") << ",,,"s
-                                     << ","s << V{"", "", "", ""};
+    QTest::newRow("record") << "circle,10,20,5"s << ","s << V{"circle", "10", "20", "5"};
+    QTest::newRow("empty fields kept") << "circle,,20,"s << ","s << V{"circle", "", "20", ""};
+    QTest::newRow("empty text is one empty field") << ""s << ","s << V{""};
+    QTest::newRow("no separator") << "circle"s << ","s << V{"circle"};
+    QTest::newRow("quotes protect nothing") << "\"1,2\""s << ","s << V{"\"1", "2\""};
+    QTest::newRow("lines, trailing CR LF") << "a\r\nb\r\n"s << "\r\n"s << V{"a", "b", ""};
+    QTest::newRow("lone CR and LF stay in their line") << "a\rb\nc"s << "\r\n"s << V{"a\rb\nc"};
+    QTest::newRow("CR CR LF") << "a\r\r\nb"s << "\r\n"s << V{"a\r", "b"};
+    QTest::newRow("no overlap") << "aaaa"s << "aa"s << V{"", "", ""};
+    QTest::newRow("NUL bytes are ordinary") << "a\0b,c"s << ","s << V{"a\0b"s, "c"};
+    QTest::newRow("separators only") << ",,,"s << ","s << V{"", "", "", ""};
 }
+// clang-format on
 
 void TestTextFields::splitFields() {
     QFETCH(std::string, text);
@@ -76,26 +65,21 @@ void TestTextFields::splitFieldsPadsToTheCount() {
     QVERIFY(SplitFields("a,b", ",", 0).empty());
 }
 
+// clang-format off
 void TestTextFields::findText_data() {
     QTest::addColumn<int>("start");
     QTest::addColumn<std::string>("text");
     QTest::addColumn<std::string>("pattern");
     QTest::addColumn<int>("position");
-    QTest::newRow("point in a file name") << 1 << "pic.poly"s
-                                          << "."s << 4;
-    QTest::newRow("no point") << 1 << "pic"s
-                              << "."s << 0;
-    QTest::newRow("empty text") << 1 << ""s
-                                << "."s << 0;
-    QTest::newRow("from a later start") << 5 << "a.b.c"s
-                                        << "."s << 0;
-    QTest::newRow("second occurrence") << 3 << "a.b.c"s
-                                       << "."s << 4;
-    QTest::newRow("case-sensitive") << 1 << "ABC"s
-                                    << "b"s << 0;
-    QTest::newRow("first comma") << 1 << "circle,1,2"s
-                                 << ","s << 7;
+    QTest::newRow("point in a file name") << 1 << "pic.poly"s << "."s << 4;
+    QTest::newRow("no point") << 1 << "pic"s << "."s << 0;
+    QTest::newRow("empty text") << 1 << ""s << "."s << 0;
+    QTest::newRow("from a later start") << 5 << "a.b.c"s << "."s << 0;
+    QTest::newRow("second occurrence") << 3 << "a.b.c"s << "."s << 4;
+    QTest::newRow("case-sensitive") << 1 << "ABC"s << "b"s << 0;
+    QTest::newRow("first comma") << 1 << "circle,1,2"s << ","s << 7;
 }
+// clang-format on
 
 void TestTextFields::findText() {
     QFETCH(int, start);
@@ -111,20 +95,6 @@ void TestTextFields::lowerCaseTouchesOnlyAsciiLetters() {
     // "É" in UTF-8 must come through byte for byte.
     QCOMPARE(LowerCase("\xC3\x89T\xC3\xA9"), "\xC3\x89t\xC3\xA9"s);
     QCOMPARE(LowerCase("A\0B"s), "a\0b"s);
-}
-
-void TestTextFields::leftText() {
-    QCOMPARE(LeftText("circle,1", 6), "circle"s);
-    QCOMPARE(LeftText("ab", 5), "ab"s);
-    QCOMPARE(LeftText("ab", 0), ""s);
-    QCOMPARE(LeftText("ab", -3), ""s);
-}
-
-void TestTextFields::textEqualsIsExact() {
-    QVERIFY(TextEquals("circle", "circle"));
-    QVERIFY(!TextEquals("circle", "Circle"));
-    QVERIFY(!TextEquals("circle", "circle "));
-    QVERIFY(!TextEquals("a\0b"s, "a"s));
 }
 
 void TestTextFields::builderAppendsAndGrowsByDoubling() {

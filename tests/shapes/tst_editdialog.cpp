@@ -62,19 +62,17 @@ class TestEditDialog : public QObject {
     void destroyingTheShapeDestroysItsDialog();
 };
 
+// clang-format off
 void TestEditDialog::layout_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<int>("updateY");
-    QTest::newRow("circle") << "circle"
-                            << "Edit Circle" << QStringList{"X", "Y", "Radius"} << 169;
-    QTest::newRow("rectangle") << "rectangle"
-                               << "Edit Rectangle" << QStringList{"X", "Y", "Width", "Height"}
-                               << 222;
-    QTest::newRow("triangle") << "triangle"
-                              << "Edit Triangle" << QStringList{"X", "Y", "Half side"} << 169;
+    QTest::newRow("circle") << "circle" << "Edit Circle" << QStringList{"X", "Y", "Radius"} << 169;
+    QTest::newRow("rectangle") << "rectangle" << "Edit Rectangle" << QStringList{"X", "Y", "Width", "Height"} << 222;
+    QTest::newRow("triangle") << "triangle" << "Edit Triangle" << QStringList{"X", "Y", "Half side"} << 169;
 }
+// clang-format on
 
 void TestEditDialog::layout() {
     QFETCH(QString, kind);
@@ -132,6 +130,7 @@ void TestEditDialog::xBoxIsFocusedWithItsTextSelected() {
     QTRY_COMPARE(box->selectedText(), QString("1234")); // selected once the posted request runs
 }
 
+// clang-format off
 void TestEditDialog::updateReadsBoxesLeniently_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("x");
@@ -142,6 +141,7 @@ void TestEditDialog::updateReadsBoxesLeniently_data() {
     QTest::newRow("negative") << "-40" << -40;
     QTest::newRow("junk after the number") << "77 px" << 77;
 }
+// clang-format on
 
 void TestEditDialog::updateReadsBoxesLeniently() {
     QFETCH(QString, typed);

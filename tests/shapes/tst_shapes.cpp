@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace std::string_literals;
+
 namespace {
 
 std::shared_ptr<iShape> Make(const QString& kind) {
@@ -57,67 +59,40 @@ class TestShapes : public QObject {
     void drawPaintsFillInsideAndOutlineOnTheEdge();
 };
 
+// clang-format off
 void TestShapes::records_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<std::string>("record");
     QTest::addColumn<std::string>("after");   // ToText after FromText
     QTest::addColumn<std::string>("message"); // shown, or empty
     // Each shape starts from known values, so "unchanged" is visible in the ToText.
-    const std::string circle = "circle,1,1,1", rectangle = "rectangle,1,1,1,1",
-                      triangle = "triangle,1,1,1";
-    QTest::newRow("circle round trip") << "circle" << std::string("circle,10,20,30")
-                                       << std::string("circle,10,20,30") << std::string();
-    QTest::newRow("circle example") << "circle" << std::string("circle,120,87,25")
-                                    << std::string("circle,120,87,25") << std::string();
-    QTest::newRow("keyword in capitals")
-        << "circle" << std::string("CIRCLE,1,2,3") << std::string("circle,1,2,3") << std::string();
-    QTest::newRow("leading blank rejected") << "circle" << std::string(" circle,1,2,3") << circle
-                                            << std::string("Invalid setting, s/b circle");
-    QTest::newRow("keyword checked before the count")
-        << "circle" << std::string("square,1") << circle
-        << std::string("Invalid setting, s/b circle");
-    QTest::newRow("empty text") << "circle" << std::string() << circle
-                                << std::string("Invalid setting, s/b circle");
-    QTest::newRow("another kind's record") << "circle" << std::string("rectangle,1,2,3,4") << circle
-                                           << std::string("Invalid setting, s/b circle");
-    QTest::newRow("trailing comma is a fifth field")
-        << "circle" << std::string("circle,1,2,3,") << circle << kCircleSettings;
-    QTest::newRow("too few fields")
-        << "circle" << std::string("circle,1,2") << circle << kCircleSettings;
-    QTest::newRow("too many fields")
-        << "circle" << std::string("circle,10,20,30,40") << circle << kCircleSettings;
-    QTest::newRow("ties to even, negative size kept")
-        << "circle" << std::string("circle,1.5,2.5,-3") << std::string("circle,2,2,-3")
-        << std::string();
-    QTest::newRow("low 32 bits kept") << "circle" << std::string("circle,4294967306,0,0")
-                                      << std::string("circle,10,0,0") << std::string();
-    QTest::newRow("leading zeros and plus") << "circle" << std::string("circle,007,+8,9")
-                                            << std::string("circle,7,8,9") << std::string();
-    QTest::newRow("junk fields read leniently") << "circle" << std::string("circle,abc,1x,&H10")
-                                                << std::string("circle,0,1,16") << std::string();
-    QTest::newRow("exponent field") << "circle" << std::string("circle,1.5,2.5,3e1")
-                                    << std::string("circle,2,2,30") << std::string();
-    QTest::newRow("extremes") << "circle" << std::string("circle,-2147483648,2147483647,0")
-                              << std::string("circle,-2147483648,2147483647,0") << std::string();
-    QTest::newRow("rectangle round trip") << "rectangle" << std::string("rectangle,5,6,7,8")
-                                          << std::string("rectangle,5,6,7,8") << std::string();
-    QTest::newRow("rectangle example") << "rectangle" << std::string("rectangle,10,20,80,40")
-                                       << std::string("rectangle,10,20,80,40") << std::string();
-    QTest::newRow("rectangle mixed case") << "rectangle" << std::string("ReCtAnGlE,-1,-2,0,0")
-                                          << std::string("rectangle,-1,-2,0,0") << std::string();
-    QTest::newRow("rectangle too few")
-        << "rectangle" << std::string("rectangle,5,6,7") << rectangle << kRectangleSettings;
-    QTest::newRow("rectangle given a circle")
-        << "rectangle" << std::string("circle,1,2,3") << rectangle
-        << std::string("Invalid setting, s/b rectangle");
-    QTest::newRow("triangle round trip") << "triangle" << std::string("triangle,50,60,7")
-                                         << std::string("triangle,50,60,7") << std::string();
-    QTest::newRow("triangle too few")
-        << "triangle" << std::string("triangle,50,60") << triangle << kTriangleSettings;
-    QTest::newRow("triangle wrong keyword")
-        << "triangle" << std::string("triangles,1,2,3") << triangle
-        << std::string("Invalid setting, s/b triangle");
+    const std::string circle = "circle,1,1,1", rectangle = "rectangle,1,1,1,1", triangle = "triangle,1,1,1";
+    QTest::newRow("circle round trip") << "circle" << "circle,10,20,30"s << "circle,10,20,30"s << ""s;
+    QTest::newRow("circle example") << "circle" << "circle,120,87,25"s << "circle,120,87,25"s << ""s;
+    QTest::newRow("keyword in capitals") << "circle" << "CIRCLE,1,2,3"s << "circle,1,2,3"s << ""s;
+    QTest::newRow("leading blank rejected") << "circle" << " circle,1,2,3"s << circle << "Invalid setting, s/b circle"s;
+    QTest::newRow("keyword checked before the count") << "circle" << "square,1"s << circle << "Invalid setting, s/b circle"s;
+    QTest::newRow("empty text") << "circle" << ""s << circle << "Invalid setting, s/b circle"s;
+    QTest::newRow("another kind's record") << "circle" << "rectangle,1,2,3,4"s << circle << "Invalid setting, s/b circle"s;
+    QTest::newRow("trailing comma is a fifth field") << "circle" << "circle,1,2,3,"s << circle << kCircleSettings;
+    QTest::newRow("too few fields") << "circle" << "circle,1,2"s << circle << kCircleSettings;
+    QTest::newRow("too many fields") << "circle" << "circle,10,20,30,40"s << circle << kCircleSettings;
+    QTest::newRow("ties to even, negative size kept") << "circle" << "circle,1.5,2.5,-3"s << "circle,2,2,-3"s << ""s;
+    QTest::newRow("low 32 bits kept") << "circle" << "circle,4294967306,0,0"s << "circle,10,0,0"s << ""s;
+    QTest::newRow("leading zeros and plus") << "circle" << "circle,007,+8,9"s << "circle,7,8,9"s << ""s;
+    QTest::newRow("junk fields read leniently") << "circle" << "circle,abc,1x,&H10"s << "circle,0,1,16"s << ""s;
+    QTest::newRow("exponent field") << "circle" << "circle,1.5,2.5,3e1"s << "circle,2,2,30"s << ""s;
+    QTest::newRow("extremes") << "circle" << "circle,-2147483648,2147483647,0"s << "circle,-2147483648,2147483647,0"s << ""s;
+    QTest::newRow("rectangle round trip") << "rectangle" << "rectangle,5,6,7,8"s << "rectangle,5,6,7,8"s << ""s;
+    QTest::newRow("rectangle example") << "rectangle" << "rectangle,10,20,80,40"s << "rectangle,10,20,80,40"s << ""s;
+    QTest::newRow("rectangle mixed case") << "rectangle" << "ReCtAnGlE,-1,-2,0,0"s << "rectangle,-1,-2,0,0"s << ""s;
+    QTest::newRow("rectangle too few") << "rectangle" << "rectangle,5,6,7"s << rectangle << kRectangleSettings;
+    QTest::newRow("rectangle given a circle") << "rectangle" << "circle,1,2,3"s << rectangle << "Invalid setting, s/b rectangle"s;
+    QTest::newRow("triangle round trip") << "triangle" << "triangle,50,60,7"s << "triangle,50,60,7"s << ""s;
+    QTest::newRow("triangle too few") << "triangle" << "triangle,50,60"s << triangle << kTriangleSettings;
+    QTest::newRow("triangle wrong keyword") << "triangle" << "triangles,1,2,3"s << triangle << "Invalid setting, s/b triangle"s;
 }
+// clang-format on
 
 void TestShapes::records() {
     QFETCH(QString, kind);
@@ -135,6 +110,7 @@ void TestShapes::records() {
     QCOMPARE(messages.Texts(), expected);
 }
 
+// clang-format off
 void TestShapes::hitTests_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<std::string>("record");
@@ -147,39 +123,25 @@ void TestShapes::hitTests_data() {
     QTest::newRow("circle just past the edge") << "circle" << c << 120 << 101 << false;
     QTest::newRow("circle diagonal inside") << "circle" << c << 114 << 114 << true;
     QTest::newRow("circle diagonal outside") << "circle" << c << 115 << 115 << false;
-    QTest::newRow("radius 0, the centre")
-        << "circle" << std::string("circle,50,50,0") << 50 << 50 << true;
-    QTest::newRow("radius 0, next to it")
-        << "circle" << std::string("circle,50,50,0") << 51 << 50 << false;
-    QTest::newRow("negative radius")
-        << "circle" << std::string("circle,50,50,-1") << 50 << 50 << false;
-    QTest::newRow("huge radius, far point inside")
-        << "circle" << std::string("circle,0,0,2147483647") << 1518500249 << 1518500249 << true;
-    QTest::newRow("huge radius, just outside")
-        << "circle" << std::string("circle,0,0,2147483647") << 1518500250 << 1518500250 << false;
-    QTest::newRow("huge radius, opposite corners")
-        << "circle" << std::string("circle,2147483647,2147483647,2147483647") << INT32_MIN
-        << INT32_MIN << false;
-    QTest::newRow("huge radius, edge at the limit")
-        << "circle" << std::string("circle,0,0,2147483647") << 2147483647 << 0 << true;
+    QTest::newRow("radius 0, the centre") << "circle" << "circle,50,50,0"s << 50 << 50 << true;
+    QTest::newRow("radius 0, next to it") << "circle" << "circle,50,50,0"s << 51 << 50 << false;
+    QTest::newRow("negative radius") << "circle" << "circle,50,50,-1"s << 50 << 50 << false;
+    QTest::newRow("huge radius, far point inside") << "circle" << "circle,0,0,2147483647"s << 1518500249 << 1518500249 << true;
+    QTest::newRow("huge radius, just outside") << "circle" << "circle,0,0,2147483647"s << 1518500250 << 1518500250 << false;
+    QTest::newRow("huge radius, opposite corners") << "circle" << "circle,2147483647,2147483647,2147483647"s << INT32_MIN << INT32_MIN << false;
+    QTest::newRow("huge radius, edge at the limit") << "circle" << "circle,0,0,2147483647"s << 2147483647 << 0 << true;
 
     const std::string r = "rectangle,10,20,30,40";
     QTest::newRow("rectangle top-left corner") << "rectangle" << r << 10 << 20 << true;
     QTest::newRow("rectangle bottom-right corner") << "rectangle" << r << 40 << 60 << true;
     QTest::newRow("rectangle left of it") << "rectangle" << r << 9 << 20 << false;
     QTest::newRow("rectangle below it") << "rectangle" << r << 10 << 61 << false;
-    QTest::newRow("width 0, on the line")
-        << "rectangle" << std::string("rectangle,10,20,0,40") << 10 << 30 << true;
-    QTest::newRow("width 0, beside the line")
-        << "rectangle" << std::string("rectangle,10,20,0,40") << 11 << 30 << false;
-    QTest::newRow("negative width")
-        << "rectangle" << std::string("rectangle,10,20,-5,40") << 10 << 20 << false;
-    QTest::newRow("negative height")
-        << "rectangle" << std::string("rectangle,10,20,5,-1") << 10 << 20 << false;
-    QTest::newRow("right edge wraps past 32 bits")
-        << "rectangle" << std::string("rectangle,2147483647,0,1,10") << 2147483647 << 5 << false;
-    QTest::newRow("bottom at the 32-bit limit")
-        << "rectangle" << std::string("rectangle,0,2147483640,5,7") << 3 << 2147483647 << true;
+    QTest::newRow("width 0, on the line") << "rectangle" << "rectangle,10,20,0,40"s << 10 << 30 << true;
+    QTest::newRow("width 0, beside the line") << "rectangle" << "rectangle,10,20,0,40"s << 11 << 30 << false;
+    QTest::newRow("negative width") << "rectangle" << "rectangle,10,20,-5,40"s << 10 << 20 << false;
+    QTest::newRow("negative height") << "rectangle" << "rectangle,10,20,5,-1"s << 10 << 20 << false;
+    QTest::newRow("right edge wraps past 32 bits") << "rectangle" << "rectangle,2147483647,0,1,10"s << 2147483647 << 5 << false;
+    QTest::newRow("bottom at the 32-bit limit") << "rectangle" << "rectangle,0,2147483640,5,7"s << 3 << 2147483647 << true;
 
     const std::string t = "triangle,100,100,10";
     QTest::newRow("apex") << "triangle" << t << 100 << 90 << true;
@@ -193,11 +155,10 @@ void TestShapes::hitTests_data() {
     QTest::newRow("base, right end") << "triangle" << t << 110 << 110 << true;
     QTest::newRow("below the base") << "triangle" << t << 100 << 111 << false;
     QTest::newRow("above the apex") << "triangle" << t << 100 << 89 << false;
-    QTest::newRow("negative half side")
-        << "triangle" << std::string("triangle,100,100,-1") << 100 << 100 << false;
-    QTest::newRow("base row wraps past 32 bits")
-        << "triangle" << std::string("triangle,0,2147483647,10") << 0 << 2147483647 << false;
+    QTest::newRow("negative half side") << "triangle" << "triangle,100,100,-1"s << 100 << 100 << false;
+    QTest::newRow("base row wraps past 32 bits") << "triangle" << "triangle,0,2147483647,10"s << 0 << 2147483647 << false;
 }
+// clang-format on
 
 void TestShapes::hitTests() {
     QFETCH(QString, kind);
@@ -210,12 +171,14 @@ void TestShapes::hitTests() {
     QCOMPARE(shape->HitTest(x, y), hit ? kTrue : kFalse);
 }
 
+// clang-format off
 void TestShapes::newShapesStayInsideTheDrawingArea_data() {
     QTest::addColumn<QString>("kind");
     QTest::newRow("circle") << "circle";
     QTest::newRow("rectangle") << "rectangle";
     QTest::newRow("triangle") << "triangle";
 }
+// clang-format on
 
 void TestShapes::newShapesStayInsideTheDrawingArea() {
     QFETCH(QString, kind);
@@ -257,9 +220,9 @@ void TestShapes::knownSeedGivesKnownValues() {
     // state 1: r = 0, so the first size is the lower bound; then 134775814 (r = 0.03138),
     // and so on by state * 134775813 + 1.
     SeedRandom(0);
-    QCOMPARE(cCircle().ToText(), std::string("circle,14,273,4"));
+    QCOMPARE(cCircle().ToText(), "circle,14,273,4"s);
     SeedRandom(12345);
-    QCOMPARE(cRectangle().ToText(), std::string("rectangle,23,162,36,29"));
+    QCOMPARE(cRectangle().ToText(), "rectangle,23,162,36,29"s);
 }
 
 void TestShapes::randomBetweenTakesBoundsInEitherOrder() {
@@ -312,23 +275,22 @@ void TestShapes::propertyInterfaceOnlyForItsOwnKind() {
     auto properties = std::dynamic_pointer_cast<iCircle>(circle);
     properties->SetX(-5);
     properties->SetRadius(0);
-    QCOMPARE(circle->ToText().substr(0, 9), std::string("circle,-5"));
+    QCOMPARE(circle->ToText().substr(0, 9), "circle,-5"s);
     QCOMPARE(properties->GetRadius(), 0);
 }
 
+// clang-format off
 void TestShapes::drawPaintsFillInsideAndOutlineOnTheEdge_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<std::string>("record");
     QTest::addColumn<QPoint>("inside");
     QTest::addColumn<QPoint>("edge");
     QTest::addColumn<QPoint>("outside");
-    QTest::newRow("circle") << "circle" << std::string("circle,100,100,20") << QPoint(100, 100)
-                            << QPoint(80, 100) << QPoint(78, 100);
-    QTest::newRow("rectangle") << "rectangle" << std::string("rectangle,10,20,30,40")
-                               << QPoint(25, 40) << QPoint(10, 40) << QPoint(8, 40);
-    QTest::newRow("triangle") << "triangle" << std::string("triangle,200,200,30")
-                              << QPoint(200, 210) << QPoint(200, 230) << QPoint(200, 233);
+    QTest::newRow("circle") << "circle" << "circle,100,100,20"s << QPoint(100, 100) << QPoint(80, 100) << QPoint(78, 100);
+    QTest::newRow("rectangle") << "rectangle" << "rectangle,10,20,30,40"s << QPoint(25, 40) << QPoint(10, 40) << QPoint(8, 40);
+    QTest::newRow("triangle") << "triangle" << "triangle,200,200,30"s << QPoint(200, 210) << QPoint(200, 230) << QPoint(200, 233);
 }
+// clang-format on
 
 void TestShapes::drawPaintsFillInsideAndOutlineOnTheEdge() {
     QFETCH(QString, kind);

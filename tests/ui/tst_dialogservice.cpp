@@ -66,7 +66,6 @@ class TestDialogService : public QObject {
     void enterAndEscapeSendOkAndCancel();
     void textOfEveryKindOfWindow();
     void tabMovesBetweenTabStops();
-    void outerSizeAndMove();
     void labelNamesTheTextBoxAfterIt();
 };
 
@@ -284,15 +283,6 @@ void TestDialogService::tabMovesBetweenTabStops() {
     QCOMPARE(QApplication::focusWidget(), WindowWidget(GetControl(main, 1)));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), WindowWidget(GetControl(main, 3)));
-}
-
-void TestDialogService::outerSizeAndMove() {
-    const WindowHandle main = MainDialog();
-    const WindowHandle panel = NewDialog(kPixelUnits, main, "", 20, 30, 100, 300, 0x50000400, 0);
-    MoveDialog(panel, 0, 0);
-    SetOuterSize(panel, 106, 306);
-    QCOMPARE(WindowWidget(panel)->geometry(), QRect(0, 0, 106, 306));
-    QCOMPARE(ClientWidget(panel)->size(), QSize(106, 306)); // no frame: client is the whole
 }
 
 void TestDialogService::labelNamesTheTextBoxAfterIt() {

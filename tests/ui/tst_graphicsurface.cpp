@@ -13,7 +13,6 @@ namespace {
 constexpr RgbColor kWhite = 0xFFFFFF;
 constexpr RgbColor kRed = 0x0000FF;
 constexpr RgbColor kBlue = 0xFF0000;
-constexpr RgbColor kGreen = 0x00FF00;
 
 RgbColor PixelAt(const QImage& image, int x, int y) {
     const QRgb pixel = image.pixel(x, y);
@@ -64,9 +63,7 @@ class TestGraphicSurface : public QObject {
     void attachToAControlThatIsNotGraphicFails();
     void polygonPointCountBounds();
     void polygonFillRules();
-    void hatchPaintsGapsInTheBackColour();
     void clearWithDefaultUsesTheBackColour();
-    void newControlBecomesTheTargetOfAThreadWithNone();
 };
 
 void TestGraphicSurface::init() {
@@ -84,6 +81,7 @@ void TestGraphicSurface::cleanup() {
     CloseAllDialogs();
 }
 
+// clang-format off
 void TestGraphicSurface::makeRgbClamps_data() {
     QTest::addColumn<int>("red");
     QTest::addColumn<int>("green");
@@ -95,6 +93,7 @@ void TestGraphicSurface::makeRgbClamps_data() {
     QTest::newRow("shape fill") << 168 << 255 << 255 << 0xFFFFA8;
     QTest::newRow("all below zero") << -1 << -1000 << INT32_MIN << 0;
 }
+// clang-format on
 
 void TestGraphicSurface::makeRgbClamps() {
     QFETCH(int, red);
@@ -227,34 +226,11 @@ void TestGraphicSurface::polygonFillRules() {
     QCOMPARE(PixelAt(BitmapOf(control_), 150, 130), kWhite); // alternate leaves it out
 }
 
-void TestGraphicSurface::hatchPaintsGapsInTheBackColour() {
-    GraphicClear(kGreen, 0);
-    GraphicEllipse(20, 20, 120, 120, kRed, kBlue, 1);
-    const RgbColor back = GraphicControlOf(control_)->Surface().BackColor();
-    int fill = 0, gaps = 0;
-    for (int y = 50; y < 90; ++y) {
-        fill += PixelAt(BitmapOf(control_), 70, y) == kBlue ? 1 : 0;
-        gaps += PixelAt(BitmapOf(control_), 70, y) == back ? 1 : 0;
-    }
-    QVERIFY(fill > 0);
-    QVERIFY(gaps > 0);
-    QCOMPARE(fill + gaps, 40);
-}
-
 void TestGraphicSurface::clearWithDefaultUsesTheBackColour() {
     GraphicClear(kDefaultColor, 0);
     const GraphicSurface& surface = GraphicControlOf(control_)->Surface();
     QCOMPARE(PixelAt(BitmapOf(control_), 5, 5), surface.BackColor());
     QVERIFY(surface.BackColor() != surface.ForeColor());
-}
-
-void TestGraphicSurface::newControlBecomesTheTargetOfAThreadWithNone() {
-    GraphicDetach();
-    AddControl(kGraphicControl, dialog_, 150, "", 0, 0, 50, 50, 0, 0);
-    const WindowHandle fresh = GetControl(dialog_, 150);
-    GraphicClear(kRed, 0);
-    QCOMPARE(PixelAt(BitmapOf(fresh), 10, 10), kRed);
-    QCOMPARE(BitmapOf(fresh).size(), QSize(50, 50)); // no border: the whole control
 }
 
 QTEST_MAIN(TestGraphicSurface)

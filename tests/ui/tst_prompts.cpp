@@ -43,7 +43,6 @@ class TestPrompts : public QObject {
     void cleanup() { CloseAllDialogs(); }
 
     void messageBoxShowsTheDefaultTitle();
-    void messageSinkTakesMessagesWhileItLives();
     void promptReturnsTheTypedText();
     void promptCutsTheAnswerTo255Characters();
     void escapeAndEmptyOkBothGiveEmptyText();
@@ -64,19 +63,6 @@ void TestPrompts::messageBoxShowsTheDefaultTitle() {
     });
     QCOMPARE(ShowMessage("Invalid button!", kMessageOk, ""), kAnswerOk);
     QCOMPARE(shownText, QString("Invalid button!"));
-}
-
-void TestPrompts::messageSinkTakesMessagesWhileItLives() {
-    std::string seen;
-    {
-        const MessageSink sink(
-            [&seen](const std::string& text, std::uint32_t style, const std::string&) {
-                seen = text + "/" + std::to_string(style);
-                return 1;
-            });
-        QCOMPARE(ShowMessage("hello", kMessageOk, ""), 1);
-    }
-    QCOMPARE(seen, "hello/" + std::to_string(kMessageOk));
 }
 
 void TestPrompts::promptReturnsTheTypedText() {
