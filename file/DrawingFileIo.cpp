@@ -1,15 +1,13 @@
 #include "file/DrawingFileIo.h"
 
+#include "ui/QtText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
 namespace {
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 FileResult Failure(const QString& reason) {
     return {false, reason.toLocal8Bit().toStdString()};

@@ -1,14 +1,17 @@
 #include "ui/DialogService.h"
 
+#include "ui/ControlFactory.h"
+#include "ui/DialogFont.h"
 #include "ui/DialogWindow.h"
 #include "ui/GraphicControl.h"
 #include "ui/GraphicService.h"
+#include "ui/QtText.h"
+#include "ui/WindowRegistry.h"
 #include "ui/WindowWidgets.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -16,133 +19,15 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <array>
-#include <memory>
 #include <optional>
-#include <unordered_map>
-#include <vector>
 
 namespace {
 
-struct ControlRecord {
-    WindowHandle handle = 0;
-    WindowHandle dialog = 0;
-    std::int32_t kind = 0;
-    std::int32_t id = 0;
-    ControlCallback callback;
-    std::uint32_t style = 0;
-    std::uint32_t exStyle = 0;
-    QPointer<QWidget> widget;
-};
-
-struct DialogRecord {
-    WindowHandle handle = 0;
-    WindowHandle parent = 0;
-    std::int32_t units = 0;
-    std::uint32_t style = 0;
-    std::uint32_t exStyle = 0;
-    std::int32_t showState = 5;
-    ControlCallback callback;
-    std::int32_t* resultVar = nullptr;
-    bool shown = false;
-    bool closeBoxDisabled = false;
-    std::array<std::int32_t, 8> userValues{};
-    QPointer<DialogWindow> window;
-    std::vector<WindowHandle> controls; // in creation order
-    QEventLoop* modalLoop = nullptr;
-};
-
 constexpr std::int32_t kShowNormal = 5;
-
-// Every window record of the service. Handles count up from a base and are never reused.
-class Registry {
-  public:
-    WindowHandle NextHandle() { return nextHandle_++; }
-    DialogRecord* Dialog(WindowHandle handle) {
-        const auto it = dialogs_.find(handle);
-        return it == dialogs_.end() ? nullptr : it->second.get();
-    }
-    ControlRecord* Control(WindowHandle handle) {
-        const auto it = controls_.find(handle);
-        return it == controls_.end() ? nullptr : it->second.get();
-    }
-    DialogRecord& AddDialog(std::unique_ptr<DialogRecord> record) {
-        auto& slot = dialogs_[record->handle];
-        slot = std::move(record);
-        return *slot;
-    }
-    ControlRecord& AddControl(std::unique_ptr<ControlRecord> record) {
-        auto& slot = controls_[record->handle];
-        slot = std::move(record);
-        return *slot;
-    }
-    // Drops the records of a dialog and of every dialog inside it, ending their modal
-    // loops; the widgets themselves are deleted by the caller or are already gone.
-    void DropDialogTree(WindowHandle handle) {
-        std::vector<WindowHandle> children;
-        for (const auto& [child, record] : dialogs_) {
-            if (record->parent == handle)
-                children.push_back(child);
-        }
-        for (const WindowHandle child : children)
-            DropDialogTree(child);
-        const auto it = dialogs_.find(handle);
-        if (it == dialogs_.end())
-            return;
-        for (const WindowHandle control : it->second->controls)
-            controls_.erase(control);
-        if (it->second->modalLoop)
-            it->second->modalLoop->quit();
-        dialogs_.erase(it);
-    }
-
-  private:
-    WindowHandle nextHandle_ = 0x00010000;
-    std::unordered_map<WindowHandle, std::unique_ptr<DialogRecord>> dialogs_;
-    std::unordered_map<WindowHandle, std::unique_ptr<ControlRecord>> controls_;
-};
-
-Registry& Windows() {
-    static Registry registry;
-    return registry;
-}
 
 // The position of the click being dispatched, so the callback reads where the user
 // clicked rather than wherever the pointer has moved since.
 std::optional<QPoint> g_clickPosition;
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQt(const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QFont DialogFont() {
-    // An 8-point face keeps the pixel layouts (labels 19, boxes 23, buttons 30) legible.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    return font;
-}
-
-// Base units of the dialog font: dialog units are quarters of the average character
-// width and eighths of the character height.
-QSize DialogBaseUnits() {
-    const QFontMetrics metrics(DialogFont());
-    const int sample = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(sample / 26 + 1) / 2, metrics.height()};
-}
-
-QRect ToPixels(std::int32_t units, QRect rect) {
-    if (units == kPixelUnits)
-        return rect;
-    const QSize base = DialogBaseUnits();
-    return {rect.x() * base.width() / 4, rect.y() * base.height() / 8,
-            rect.width() * base.width() / 4, rect.height() * base.height() / 8};
-}
 
 std::int32_t ShowStateFromStyle(std::uint32_t style) {
     if (style & Style::Maximize)
@@ -194,70 +79,6 @@ void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint posi
     }
     QWidget* owner = ClientWidget(record.parent);
     window.move(owner ? owner->mapToGlobal(position) : position);
-}
-
-QWidget* CreateControlWidget(const ControlRecord& record, const std::string& caption,
-                             QWidget* client) {
-    switch (record.kind) {
-    case kPushButton: {
-        auto* button = new QPushButton(ToQt(caption), client);
-        button->setFocusPolicy((record.style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
-        button->setDefault((record.style & Style::DefaultButton) != 0);
-        const WindowHandle handle = record.handle;
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [handle] { RouteCommand(handle, Notification::Clicked); });
-        return button;
-    }
-    case kLabel: {
-        auto* label = new QLabel(ToQt(caption), client);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    case kTextBox: {
-        auto* box = new QLineEdit(ToQt(caption), client);
-        box->setFocusPolicy((record.style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
-        return box;
-    }
-    case kGraphicControl:
-        return new GraphicControl(record.handle, record.style, client);
-    default:
-        return nullptr;
-    }
-}
-
-std::uint32_t ControlStyle(std::int32_t kind, std::uint32_t style, std::uint32_t& exStyle) {
-    if (style == 0) {
-        switch (kind) {
-        case kPushButton:
-            style = 0x50010000;
-            break;
-        case kLabel:
-            style = 0x50000000;
-            break;
-        case kTextBox:
-            style = 0x50810080 & ~Style::Border;
-            exStyle |= Style::ExClientEdge;
-            break;
-        case kGraphicControl:
-            style = 0x5001000D;
-            break;
-        default:
-            break;
-        }
-    }
-    return style | (kind == kGraphicControl ? 0x5000000Du : 0x50000000u);
-}
-
-// Screen readers name a text box by the label just before it.
-void LinkToPrecedingLabel(const DialogRecord& dialog, QWidget* widget) {
-    if (dialog.controls.empty() || !qobject_cast<QLineEdit*>(widget))
-        return;
-    const ControlRecord* previous = Windows().Control(dialog.controls.back());
-    if (auto* label = previous ? qobject_cast<QLabel*>(previous->widget.data()) : nullptr) {
-        label->setBuddy(widget);
-        widget->setAccessibleName(label->text());
-    }
 }
 
 void ApplyShowState(DialogWindow& window, std::int32_t state) {

@@ -1,5 +1,6 @@
 #include "ui/Prompts.h"
 
+#include "ui/QtText.h"
 #include "ui/WindowWidgets.h"
 
 #include <QApplication>
@@ -17,15 +18,6 @@ MessageSink::Receiver g_sink;
 
 constexpr qsizetype kMaxPromptAnswer = 255;
 constexpr qsizetype kMaxStartFileName = 259;
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQt(const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 QString TitleOrDefault(const std::string& title) {
     return title.empty() ? QString::fromLatin1(kDefaultTitle) : ToQt(title);
