@@ -93,6 +93,8 @@ void TestMainWindow::startsWithAWhiteAreaAndAnEmptyPanel() {
     QCOMPARE(WindowWidget(DrawingArea())->geometry(), QRect(0, 0, 320, 320));
     QCOMPARE(ShownImage(DrawingArea()).size(), QSize(318, 318));
     QVERIFY(AllWhite());
+    // ID 101 names both the drawing area and the "circle" button: lookups reach the area.
+    QVERIFY(GraphicControlOf(GetControl(Program().MainWindow, 101)));
     QCOMPARE(Program().Shapes.COUNT(), 0);
     QCOMPARE(Program().ViewManager->Count(), 0);
     QCOMPARE(Program().ViewManager->GetContainer(), Program().ViewPanel);
