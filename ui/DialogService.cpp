@@ -68,6 +68,13 @@ Qt::WindowFlags TopLevelFlags(std::uint32_t style) {
     return flags;
 }
 
+// A top-level window's position is relative to its owner's client origin on the screen,
+// or to the screen itself without an owner.
+void MoveTopLevel(QWidget& window, WindowHandle owner, QPoint position) {
+    QWidget* ownerClient = ClientWidget(owner);
+    window.move(ownerClient ? ownerClient->mapToGlobal(position) : position);
+}
+
 void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint position) {
     if (record.style & Style::Centre) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -77,8 +84,7 @@ void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint posi
                     std::max(0, (work.top() + work.bottom() + 1 - outer.height()) / 2));
         return;
     }
-    QWidget* owner = ClientWidget(record.parent);
-    window.move(owner ? owner->mapToGlobal(position) : position);
+    MoveTopLevel(window, record.parent, position);
 }
 
 void ApplyShowState(DialogWindow& window, std::int32_t state) {
@@ -400,8 +406,7 @@ void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {
         return;
     }
     const DialogRecord* record = Windows().Dialog(dialog);
-    QWidget* owner = record ? ClientWidget(record->parent) : nullptr;
-    window->move(owner ? owner->mapToGlobal(QPoint(x, y)) : QPoint(x, y));
+    MoveTopLevel(*window, record ? record->parent : 0, QPoint(x, y));
 }
 
 namespace {

@@ -40,13 +40,14 @@ RgbColor MakeRgb(std::int32_t red, std::int32_t green, std::int32_t blue) {
 
 void GraphicAttach(WindowHandle dialog, std::int32_t id, bool deferred) {
     const GraphicLock lock;
-    t_target = 0;
-    GraphicControl* control = GraphicControlOf(GetControl(dialog, id));
+    const WindowHandle found = GetControl(dialog, id);
+    GraphicControl* control = GraphicControlOf(found);
     if (!control) {
+        t_target = 0;
         t_lastError = kErrorNotGraphicControl;
         return;
     }
-    t_target = GetControl(dialog, id);
+    t_target = found;
     control->Surface().SetDeferred(deferred);
 }
 
