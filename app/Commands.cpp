@@ -1,15 +1,13 @@
 #include "app/Commands.h"
 
+#include "app/DrawingChanges.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "ui/DialogService.h"
 #include "ui/Prompts.h"
 
-namespace {
-constexpr std::int32_t kFirstShapeButton = 100;
-}
-
 std::int32_t OnShapeButton(WindowHandle, std::uint32_t, std::uint32_t wParam, std::int32_t) {
-    const std::int32_t position = static_cast<std::int32_t>(wParam & 0xFFFF) - kFirstShapeButton;
+    const std::int32_t position = static_cast<std::int32_t>(wParam & 0xFFFF) - kShapeButtonBase;
     if (position < 1 || position > Program().ShapeTypes.COUNT()) {
         ShowMessage("Invalid button!", kMessageOk, "");
         return 0;
@@ -37,14 +35,4 @@ std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint
     DrawHighlighted(dialog, kDrawingAreaId, *shape);
     shape->Edit();
     return 0;
-}
-
-void AddShape(std::shared_ptr<iShape> shape) {
-    Program().Shapes.ADD(std::move(shape));
-    RedrawShapes();
-}
-
-void ClearShapes() {
-    Program().Shapes.CLEAR();
-    RedrawShapes();
 }

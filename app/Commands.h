@@ -1,14 +1,15 @@
 #pragma once
 
-#include "shapes/iShape.h"
-#include "ui/DialogService.h"
+#include "ui/WindowTypes.h"
 
 #include <cstdint>
-#include <memory>
 
 // Callbacks of the main window's shape buttons, "Clear" and the drawing area.
 
-// Adds a new shape of the button's kind: button 100 + i stands for prototype i.
+// Shape button i has the ID kShapeButtonBase + i and stands for prototype i.
+constexpr std::int32_t kShapeButtonBase = 100;
+
+// Adds a new shape of the button's kind.
 std::int32_t OnShapeButton(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
                            std::int32_t lParam);
 std::int32_t OnClear(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
@@ -16,6 +17,3 @@ std::int32_t OnClear(WindowHandle dialog, std::uint32_t message, std::uint32_t w
 // Selects the topmost shape under the click: outlines it in orange and opens its editor.
 std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
                            std::int32_t lParam);
-
-void AddShape(std::shared_ptr<iShape> shape);
-void ClearShapes();

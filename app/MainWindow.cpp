@@ -1,11 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/Commands.h"
+#include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "file/FileCommands.h"
 #include "shapes/RandomSource.h"
 #include "shapes/cCircle.h"
 #include "shapes/cRectangle.h"
+#include "shapes/cShapeEditDialog.h"
 #include "shapes/cTriangle.h"
 #include "ui/DialogService.h"
 #include "ui/GraphicService.h"
@@ -16,9 +18,11 @@
 
 namespace {
 
-constexpr std::uint32_t kMainWindowStyle = 0x00CA0800;  // caption, close box, minimise box, centred
-constexpr std::uint32_t kDrawingAreaStyle = 0x00800100; // thin border, click notification
-constexpr std::uint32_t kViewPanelStyle = 0x50800400;   // child, visible, border, control-like
+constexpr std::uint32_t kMainWindowStyle =
+    Style::Caption | Style::SystemMenu | Style::MinimizeBox | Style::Centre;
+constexpr std::uint32_t kDrawingAreaStyle = Style::Border | Style::NotifyClicks;
+constexpr std::uint32_t kViewPanelStyle =
+    Style::Child | Style::Visible | Style::Border | Style::ControlParent;
 constexpr std::int32_t kButtonWidth = 100;
 constexpr std::int32_t kButtonHeight = 30;
 constexpr std::int32_t kButtonStep = 34;
@@ -30,6 +34,12 @@ void AddButton(std::int32_t id, const std::string& caption, std::int32_t x, std:
     y += kButtonStep;
 }
 
+// The program's side of the lower layers: it keeps no state of its own.
+cProgramHost& Host() {
+    static cProgramHost host;
+    return host;
+}
+
 } // namespace
 
 void SeedRandomFromTimeOfDay() {
@@ -37,18 +47,15 @@ void SeedRandomFromTimeOfDay() {
     SeedRandom(std::bit_cast<std::uint32_t>(seconds));
 }
 
-void RegisterPrototypes() {
-    ProgramState& program = Program();
-    program.ShapeTypes.ADD(std::make_shared<cCircle>());
-    program.ShapeTypes.ADD(std::make_shared<cRectangle>());
-    program.ShapeTypes.ADD(std::make_shared<cTriangle>());
+void RegisterPrototypes(LinkListCollection& types) {
+    types.ADD(std::make_shared<cCircle>());
+    types.ADD(std::make_shared<cRectangle>());
+    types.ADD(std::make_shared<cTriangle>());
 }
 
-void StartUp() {
-    SeedRandomFromTimeOfDay();
-    ResetProgram();
+void BuildMainWindow() {
     ProgramState& program = Program();
-    RegisterPrototypes();
+    cShapeEditDialog::UseHost(&Host());
 
     program.MainWindow = NewDialog(kPixelUnits, 0, "Kestrune", 10, 110, 560, 320, kMainWindowStyle,
                                    Style::ExControlParent);
@@ -62,11 +69,15 @@ void StartUp() {
     std::int32_t y = 10;
     const std::int32_t kinds = program.ShapeTypes.COUNT();
     for (std::int32_t i = 1; i <= kinds; ++i)
-        AddButton(100 + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), x, y,
+        AddButton(kShapeButtonBase + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), x, y,
                   OnShapeButton);
-    AddButton(100 + kinds + 1, "Clear", x, y, OnClear);
-    AddButton(100 + kinds + 2, "Save", x, y, OnSave);
-    AddButton(100 + kinds + 3, "Load", x, y, OnLoad);
+    AddButton(kShapeButtonBase + kinds + 1, "Clear", x, y, OnClear);
+    AddButton(
+        kShapeButtonBase + kinds + 2, "Save", x, y,
+        [](WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) { return OnSave(Host()); });
+    AddButton(
+        kShapeButtonBase + kinds + 3, "Load", x, y,
+        [](WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) { return OnLoad(Host()); });
 
     x += 110;
     program.ViewPanel = NewDialog(kPixelUnits, program.MainWindow, "", x, 10, 100, 300,
@@ -75,6 +86,13 @@ void StartUp() {
     program.ViewManager->SetContainer(program.ViewPanel);
     program.ViewManager->SetAllowEmpty(-1);
     ShowModeless(program.ViewPanel);
+}
+
+void StartUp() {
+    SeedRandomFromTimeOfDay();
+    ResetProgram();
+    RegisterPrototypes(Program().ShapeTypes);
+    BuildMainWindow();
 }
 
 int KestruneMain() {

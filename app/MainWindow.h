@@ -1,13 +1,19 @@
 #pragma once
 
+#include "shapes/LinkListCollection.h"
+
 // Program start: the random source, the prototypes, the main window with its drawing
 // area, buttons and view panel, and the view manager.
 
 // Seeds the random source from the local time of day.
 void SeedRandomFromTimeOfDay();
-// One prototype per offered shape kind, in button order: the only place that names kinds.
-void RegisterPrototypes();
-// Builds everything the program shows; the main window is built but not yet shown.
+// One prototype per offered shape kind, in button order: the one list of kinds, and the
+// only place that names them.
+void RegisterPrototypes(LinkListCollection& types);
+// Builds everything the program shows, with a button for each prototype registered; the
+// main window is built but not yet shown.
+void BuildMainWindow();
+// Seeds, registers the prototypes and builds the main window.
 void StartUp();
 // The entry point: starts up, runs the main window until it is closed, returns 0.
 int KestruneMain();

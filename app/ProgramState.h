@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/LinkListCollection.h"
 #include "app/cViewManager.h"
-#include "ui/DialogService.h"
+#include "shapes/LinkListCollection.h"
+#include "ui/WindowTypes.h"
 
 #include <memory>
 
 // The program-wide state: the drawing, the prototypes, the main window, the view panel
-// and the view manager. Everything else reaches it through Program().
+// and the view manager. Everything in app/ reaches it through Program().
 struct ProgramState {
     LinkListCollection Shapes;     // the drawing; position 1 is on top
     LinkListCollection ShapeTypes; // one prototype per offered kind, in button order

@@ -1,6 +1,7 @@
 #include "app/Redraw.h"
 
 #include "app/ProgramState.h"
+#include "ui/DialogService.h"
 #include "ui/GraphicService.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LinkListCollection.h"
-#include "ui/DialogService.h"
+#include "shapes/LinkListCollection.h"
+#include "ui/WindowTypes.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "app/cViewManager.h"
 
+#include "ui/DialogService.h"
+
 namespace {
-constexpr std::int32_t kHide = 0;
-constexpr std::int32_t kShowNormal = 1;
 constexpr std::int32_t kCapacityStep = 10;
 } // namespace
 
@@ -12,7 +12,7 @@ void cViewManager::ShowView(WindowHandle dialog) {
     if (capacity_ < 1)
         EnsureCapacity();
     if (count_ > 0)
-        SetShowState(views_[static_cast<std::size_t>(count_ - 1)], kHide);
+        SetShowState(views_[static_cast<std::size_t>(count_ - 1)], ShowState::Hide);
     else
         count_ = 1;
     views_[static_cast<std::size_t>(count_ - 1)] = dialog;
@@ -23,7 +23,7 @@ void cViewManager::CloseView() {
     const std::int32_t lowest = allowEmpty_ != 0 ? 0 : 1;
     if (count_ <= lowest)
         return;
-    SetShowState(views_[static_cast<std::size_t>(count_ - 1)], kHide);
+    SetShowState(views_[static_cast<std::size_t>(count_ - 1)], ShowState::Hide);
     --count_;
     if (count_ > 0)
         ShowTop();
@@ -41,5 +41,5 @@ void cViewManager::ShowTop() {
     MoveDialog(top, 0, 0);
     const OuterSize size = GetOuterSize(container_);
     SetOuterSize(top, size.width, size.height);
-    SetShowState(top, kShowNormal);
+    SetShowState(top, ShowState::Normal);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DialogService.h"
+#include "ui/WindowTypes.h"
 
 #include <cstdint>
 #include <vector>
@@ -18,7 +18,6 @@ class cViewManager {
     void CloseView();
 
     std::int32_t Count() const { return count_; }
-    std::int32_t Capacity() const { return capacity_; }
     WindowHandle Current() const {
         return count_ > 0 ? views_[static_cast<std::size_t>(count_ - 1)] : 0;
     }

@@ -1,13 +1,12 @@
 // Measures each of Kestrune's bulk operations against a floor measured in the same run on
 // the same data, and prints ours / floor. Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build/release/bench/kestrune_bench
-#include "app/LinkListCollection.h"
+#include "app/MainWindow.h"
 #include "app/Redraw.h"
 #include "file/DrawingFile.h"
+#include "shapes/LinkListCollection.h"
 #include "shapes/RandomSource.h"
-#include "shapes/cCircle.h"
-#include "shapes/cRectangle.h"
-#include "shapes/cTriangle.h"
+#include "shapes/iShapeValues.h"
 #include "ui/DialogService.h"
 
 #include <QApplication>
@@ -33,35 +32,33 @@ struct PlainShape {
     std::int32_t x, y, a, b;
 };
 
+// The floor knows the three kinds it paints and parses; anything else it paints as a
+// triangle.
+Kind KindNamed(std::string_view keyword) {
+    return keyword == "circle" ? kCircle : keyword == "rectangle" ? kRectangle : kTriangle;
+}
+
 std::vector<PlainShape> ToPlain(const LinkListCollection& shapes) {
     std::vector<PlainShape> plain;
     for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
-        const auto shape = shapes.ITEM(i);
-        PlainShape p{kCircle, 0, 0, 0, 0};
-        if (auto c = std::dynamic_pointer_cast<iCircle>(shape))
-            p = {kCircle, c->GetX(), c->GetY(), c->GetRadius(), 0};
-        else if (auto r = std::dynamic_pointer_cast<iRectangle>(shape))
-            p = {kRectangle, r->GetX(), r->GetY(), r->GetWidth(), r->GetHeight()};
-        else if (auto t = std::dynamic_pointer_cast<iTriangle>(shape))
-            p = {kTriangle, t->GetX(), t->GetY(), t->GetHalfSide(), 0};
-        plain.push_back(p);
+        const auto& shape = shapes.ITEM(i);
+        const ShapeValues v = std::dynamic_pointer_cast<iShapeValues>(shape)->Values();
+        plain.push_back({KindNamed(shape->ShapeName()), v[0], v[1], v[2], v.size() > 3 ? v[3] : 0});
     }
     return plain;
 }
 
 LinkListCollection Prototypes() {
     LinkListCollection prototypes;
-    prototypes.ADD(std::make_shared<cCircle>());
-    prototypes.ADD(std::make_shared<cRectangle>());
-    prototypes.ADD(std::make_shared<cTriangle>());
+    RegisterPrototypes(prototypes);
     return prototypes;
 }
 
-// A fixed mix of the three kinds from a fixed seed.
+// A fixed mix of the registered kinds from a fixed seed.
 void Build(LinkListCollection& shapes, const LinkListCollection& prototypes, int count) {
     SeedRandom(20261206);
     for (int i = 0; i < count; ++i)
-        shapes.ADD(prototypes.ITEM(1 + i % 3)->NewShape());
+        shapes.ADD(prototypes.ITEM(1 + i % prototypes.COUNT())->NewShape());
 }
 
 template <class Work> double BestMs(int repeats, Work work) {
@@ -118,10 +115,7 @@ std::vector<PlainShape> ParseFloor(const std::string& text) {
         const char* lineEnd = std::search(p, end, "\r\n", "\r\n" + 2);
         const char* comma = std::find(p, lineEnd, ',');
         const std::string_view keyword(p, static_cast<std::size_t>(comma - p));
-        PlainShape s{keyword == "circle"      ? kCircle
-                     : keyword == "rectangle" ? kRectangle
-                                              : kTriangle,
-                     0, 0, 0, 0};
+        PlainShape s{KindNamed(keyword), 0, 0, 0, 0};
         std::int32_t* fields[4] = {&s.x, &s.y, &s.a, &s.b};
         const char* q = comma;
         for (int f = 0; f < 4 && q < lineEnd; ++f)
@@ -202,8 +196,11 @@ void Print(const Row& row, const char* unit) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    const WindowHandle dialog = NewDialog(kPixelUnits, 0, "Bench", 0, 0, 320, 320, 0x00CA0000, 0);
-    AddControl(kGraphicControl, dialog, 101, "", 0, 0, 320, 320, 0x00800100, 0);
+    const WindowHandle dialog =
+        NewDialog(kPixelUnits, 0, "Bench", 0, 0, 320, 320,
+                  Style::Caption | Style::SystemMenu | Style::MinimizeBox, 0);
+    AddControl(kGraphicControl, dialog, 101, "", 0, 0, 320, 320,
+               Style::Border | Style::NotifyClicks, 0);
     ShowModeless(dialog);
     const LinkListCollection prototypes = Prototypes();
 
@@ -225,12 +222,7 @@ int main(int argc, char* argv[]) {
                            BestMs(repeats, [&] { PaintFloor(image, plain); }), 1.3});
         load.push_back(
             {"load (parse and build)", count,
-             BestMs(repeats,
-                    [&] {
-                        LinkListCollection loaded;
-                        LoadDrawingText(text, prototypes, loaded);
-                        g_sink = g_sink + loaded.COUNT();
-                    }),
+             BestMs(repeats, [&] { g_sink = g_sink + LoadDrawingText(text, prototypes).COUNT(); }),
              BestMs(repeats,
                     [&] { g_sink = g_sink + static_cast<std::int64_t>(ParseFloor(text).size()); }),
              5});

@@ -1,7 +1,7 @@
 #include "file/DrawingFile.h"
 
-#include "file/StringBuilderA.h"
-#include "file/TextFields.h"
+#include "text/StringBuilderA.h"
+#include "text/TextFields.h"
 
 std::string DrawingText(const LinkListCollection& shapes) {
     StringBuilderA text;
@@ -26,8 +26,8 @@ const iShape* PrototypeNamed(const std::string& keyword, const LinkListCollectio
 }
 } // namespace
 
-void LoadDrawingText(const std::string& text, const LinkListCollection& prototypes,
-                     LinkListCollection& shapes) {
+LinkListCollection LoadDrawingText(const std::string& text, const LinkListCollection& prototypes) {
+    LinkListCollection shapes;
     const std::int32_t count = CountFields(text, kLineEnd);
     for (const std::string_view line : SplitFields(text, kLineEnd, count)) {
         const std::int32_t comma = FindText(1, line, ",");
@@ -41,6 +41,7 @@ void LoadDrawingText(const std::string& text, const LinkListCollection& prototyp
         shape->FromText(line);
         shapes.ADD(std::move(shape));
     }
+    return shapes;
 }
 
 std::string SaveFileName(const std::string& typed) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LinkListCollection.h"
+#include "shapes/LinkListCollection.h"
 
 #include <string>
 
@@ -13,10 +13,9 @@ inline constexpr char kDrawingExtension[] = ".poly";
 
 std::string DrawingText(const LinkListCollection& shapes);
 
-// Appends a shape for each line whose keyword (the text before its first ",", lower-cased)
-// names a prototype; the new shape reads the whole line. Other lines are skipped.
-void LoadDrawingText(const std::string& text, const LinkListCollection& prototypes,
-                     LinkListCollection& shapes);
+// A shape for each line whose keyword (the text before its first ",", lower-cased) names
+// a prototype, made by it and reading the whole line; other lines are skipped.
+LinkListCollection LoadDrawingText(const std::string& text, const LinkListCollection& prototypes);
 
 // The typed name, with ".poly" appended when it has no "." anywhere.
 std::string SaveFileName(const std::string& typed);

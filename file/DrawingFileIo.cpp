@@ -1,6 +1,6 @@
 #include "file/DrawingFileIo.h"
 
-#include "ui/QtText.h"
+#include "text/QtText.h"
 
 #include <QFile>
 #include <QFileInfo>

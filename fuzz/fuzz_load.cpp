@@ -1,10 +1,8 @@
 // Loading any drawing text: nothing crashes, messages go to a counting sink, and every
 // shape that loads writes a record that loads back to the same record.
-#include "app/LinkListCollection.h"
+#include "app/MainWindow.h"
 #include "file/DrawingFile.h"
-#include "shapes/cCircle.h"
-#include "shapes/cRectangle.h"
-#include "shapes/cTriangle.h"
+#include "shapes/LinkListCollection.h"
 #include "ui/Prompts.h"
 
 #include <cstdint>
@@ -16,9 +14,7 @@ namespace {
 const LinkListCollection& Prototypes() {
     static const LinkListCollection prototypes = [] {
         LinkListCollection list;
-        list.ADD(std::make_shared<cCircle>());
-        list.ADD(std::make_shared<cRectangle>());
-        list.ADD(std::make_shared<cTriangle>());
+        RegisterPrototypes(list);
         return list;
     }();
     return prototypes;
@@ -34,22 +30,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return kAnswerOk;
     });
     const std::string text(reinterpret_cast<const char*>(data), size);
-    LinkListCollection shapes;
-    LoadDrawingText(text, Prototypes(), shapes);
+    const LinkListCollection shapes = LoadDrawingText(text, Prototypes());
 
     for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
         const std::string record = shapes.ITEM(i)->ToText();
         const std::size_t messagesBefore = g_messages;
-        LinkListCollection again;
-        LoadDrawingText(record, Prototypes(), again);
+        const LinkListCollection again = LoadDrawingText(record, Prototypes());
         if (again.COUNT() != 1 || again.ITEM(1)->ToText() != record || g_messages != messagesBefore)
             std::abort();
     }
     // The whole drawing's text loads back to the same drawing.
     const std::string drawing = DrawingText(shapes);
-    LinkListCollection reloaded;
-    LoadDrawingText(drawing, Prototypes(), reloaded);
-    if (DrawingText(reloaded) != drawing)
+    if (DrawingText(LoadDrawingText(drawing, Prototypes())) != drawing)
         std::abort();
     return 0;
 }

@@ -1,6 +1,6 @@
 // The number reader on any text: it never fails, and the properties the program relies
 // on hold.
-#include "file/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

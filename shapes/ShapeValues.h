@@ -1,34 +1,33 @@
 #pragma once
 
+#include "shapes/ShapeKind.h"
+
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <span>
 
-// X, Y and the size values of a shape, in record order: at most four, kept in place so
-// that reading and writing records allocates nothing for them.
+// X, Y and the size values of a shape, in record order, kept in place so that records
+// are read and written without allocating. No kind has more than kMostShapeValues.
 class ShapeValues {
   public:
-    static constexpr std::size_t kMost = 4;
-
     ShapeValues() = default;
-    ShapeValues(std::initializer_list<std::int32_t> values) {
-        for (const std::int32_t value : values)
-            push_back(value);
+    explicit ShapeValues(std::span<const std::int32_t> values)
+        : size_(std::min(values.size(), kMostShapeValues)) {
+        std::copy_n(values.begin(), size_, values_.begin());
     }
 
-    void push_back(std::int32_t value) {
-        if (size_ < kMost)
-            values_[size_++] = value;
-    }
     std::size_t size() const { return size_; }
     std::int32_t operator[](std::size_t i) const { return values_[i]; }
-    std::span<const std::int32_t> span() const { return {values_.data(), size_}; }
+    std::int32_t& operator[](std::size_t i) { return values_[i]; }
     const std::int32_t* begin() const { return values_.data(); }
     const std::int32_t* end() const { return values_.data() + size_; }
+    bool operator==(const ShapeValues& other) const {
+        return std::equal(begin(), end(), other.begin(), other.end());
+    }
 
   private:
-    std::array<std::int32_t, kMost> values_{};
+    std::array<std::int32_t, kMostShapeValues> values_{};
     std::size_t size_ = 0;
 };

@@ -1,35 +1,41 @@
 #pragma once
 
-#include "shapes/ShapeValues.h"
+#include "shapes/ShapeKind.h"
 #include "shapes/cShapeEditDialog.h"
 #include "shapes/iShape.h"
+#include "shapes/iShapeValues.h"
 
+#include <array>
 #include <cstdint>
-#include <span>
 #include <string>
 
-// What all shape classes share: the position X, Y, the rules of text records and the
-// edit dialog. A class adds its size values, its drawing and its hit test.
-class cShapeBase : public iShape {
+// What every shape class shares, derived from its kind: the values, the records and
+// their messages, the random defaults and the edit dialog. A class adds its kind, its
+// drawing and its hit test (through cShapeOf).
+class cShapeBase : public iShape, public iShapeValues {
   public:
+    std::string_view ShapeName() const final { return Kind().keyword; }
     std::string ToText() const final;
     void FromText(std::string_view record) final;
     void Edit() final;
 
+    ShapeValues Values() const final;
+    void SetValues(const ShapeValues& values) final;
+
+    // The message for a record with the wrong number of fields, such as
+    // "Invalid circle settings s/b circle,x,y,radius".
+    static std::string SettingsMessage(const ShapeKind& kind);
+
   protected:
     cShapeBase() = default;
+    virtual const ShapeKind& Kind() const = 0;
+    // Draws every value from its default range, fixed ranges first.
+    void DrawDefaults();
 
-    // The class's edit dialog.
-    virtual const ShapeForm& Form() const = 0;
-    // The message for a record with the wrong number of fields.
-    virtual std::string SettingsMessage() const = 0;
-    // X, Y, then the size values, in record order.
-    virtual ShapeValues Values() const = 0;
-    virtual void StoreValues(std::span<const std::int32_t> values) = 0;
-
-    std::int32_t x_ = 0;
-    std::int32_t y_ = 0;
+    std::int32_t Value(std::size_t i) const { return values_[i]; }
+    void SetValue(std::size_t i, std::int32_t value) { values_[i] = value; }
 
   private:
+    std::array<std::int32_t, kMostShapeValues> values_{};
     cShapeEditDialog editDialog_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/GraphicSurface.h"
+#include "ui/GraphicTypes.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,12 +2,16 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramState.h"
+#include "ui/DialogService.h"
 #include "ui/DialogWindow.h"
 #include "ui/GraphicControl.h"
-#include "ui/Prompts.h"
-#include "ui/WindowWidgets.h"
+#include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -28,28 +32,102 @@ void Poll(const QString& title, std::function<void(QWidget*)> action, int waited
     }
     QTimer::singleShot(kPollMs, [title, action, waited] { Poll(title, action, waited + kPollMs); });
 }
+
+WindowHandle DrawingArea() {
+    return GetControl(Program().MainWindow, kDrawingAreaId);
+}
 } // namespace
 
 void WhenWindowAppears(const QString& title, std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, [title, action] { Poll(title, action, 0); });
 }
 
-void StartProgram() {
-    StartUp();
+void StartProgram(std::vector<std::shared_ptr<iShape>> extraKinds) {
+    SeedRandomFromTimeOfDay();
+    ResetProgram();
+    RegisterPrototypes(Program().ShapeTypes);
+    for (auto& kind : extraKinds)
+        Program().ShapeTypes.ADD(std::move(kind));
+    BuildMainWindow();
     ShowModeless(Program().MainWindow);
 }
 
 void EndProgram() {
     ReleaseProgram();
-    CloseAllDialogs();
-}
-
-void CloseAllDialogs() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* dialog = qobject_cast<DialogWindow*>(window))
             CloseDialog(dialog->Handle(), 0);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::shared_ptr<iShape> ShapeFrom(const std::string& record) {
+    const LinkListCollection& types = Program().ShapeTypes;
+    for (std::int32_t i = 1; i <= types.COUNT(); ++i) {
+        if (record.starts_with(std::string(types.ITEM(i)->ShapeName()) + ",")) {
+            auto shape = types.ITEM(i)->NewShape();
+            shape->FromText(record);
+            return shape;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> Records(const LinkListCollection& shapes) {
+    std::vector<std::string> records;
+    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i)
+        records.push_back(shapes.ITEM(i)->ToText());
+    return records;
+}
+
+QImage DrawingShown() {
+    return ShownImage(DrawingArea());
+}
+
+RgbColor ShownAt(int x, int y) {
+    const QRgb pixel = DrawingShown().pixel(x - 1, y - 1); // inside the 1-pixel border
+    return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+}
+
+void ClickDrawing(int x, int y) {
+    QTest::mouseClick(WindowWidget(DrawingArea()), Qt::LeftButton, {}, QPoint(x, y));
+}
+
+void PressButton(const QString& caption) {
+    for (auto* button : ClientWidget(Program().MainWindow)->findChildren<QPushButton*>()) {
+        if (button->text() == caption)
+            return QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QFAIL(qPrintable("no button " + caption));
+}
+
+void AnswerFilename(const QString& name) {
+    WhenWindowAppears(kDefaultTitle, [name](QWidget* prompt) {
+        auto* box = prompt->findChild<QLineEdit*>();
+        QTest::keyClicks(box, name);
+        QTest::keyClick(box, name.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+    });
+}
+
+void AnswerChooser(const QString& path) {
+    WhenWindowAppears("Open file", [path](QWidget* window) {
+        auto* chooser = qobject_cast<QFileDialog*>(window);
+        if (path.isEmpty())
+            return chooser->reject();
+        chooser->selectFile(path);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 MessageRecorder::MessageRecorder()

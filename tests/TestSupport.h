@@ -1,30 +1,44 @@
 #pragma once
 
-#include "ui/DialogService.h"
+#include "shapes/LinkListCollection.h"
 #include "ui/Prompts.h"
+#include "ui/WindowTypes.h"
 
 #include <QImage>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QWidget;
 
-// Runs action on the first visible top-level window whose title is title, as soon as it
-// appears: the way tests answer a modal prompt that blocks the code under test. Fails
-// the running test if no such window appears within a few seconds.
+// Runs action on the first visible top-level window titled title as soon as it appears:
+// how a test answers a modal prompt that blocks the code under test. Fails the running
+// test if no such window appears within a few seconds.
 void WhenWindowAppears(const QString& title, std::function<void(QWidget*)> action);
 
-// Starts the program as KestruneMain does, showing the main window without running its
-// loop, so a test can drive it; EndProgram takes it all down again.
-void StartProgram();
+// Starts the program as KestruneMain does, with the prototypes registered and any extra
+// ones after them, showing the main window without running its loop.
+void StartProgram(std::vector<std::shared_ptr<iShape>> extraKinds = {});
+// Takes it all down again, closing every window, so each test starts from nothing.
 void EndProgram();
 
-// Closes every window of the dialog service and deletes what was closed, so each test
-// starts from nothing and leaves nothing behind.
-void CloseAllDialogs();
+// A shape of the kind its record names, made by the prototype and reading the record.
+std::shared_ptr<iShape> ShapeFrom(const std::string& record);
+std::vector<std::string> Records(const LinkListCollection& shapes);
+// What the main window's drawing area shows, as colours red + 256 * green + 65536 * blue.
+QImage DrawingShown();
+RgbColor ShownAt(int x, int y); // at drawing-area client point (x, y)
+void ClickDrawing(int x, int y);
+void PressButton(const QString& caption);
+// Answers the "Filename?" prompt with name, or cancels it when name is empty.
+void AnswerFilename(const QString& name);
+// Chooses path in the "Open file" chooser, or cancels it when path is empty.
+void AnswerChooser(const QString& path);
+QByteArray ReadAll(const QString& path);
+void WriteAll(const QString& path, const QByteArray& bytes);
 
 // The messages ShowMessage was asked to show while the recorder lives.
 class MessageRecorder {
@@ -37,7 +51,6 @@ class MessageRecorder {
     MessageSink sink_;
 };
 
-// What the graphic control shows on the screen (not what is pending off-screen).
+// What a graphic control shows on the screen, and its off-screen bitmap.
 QImage ShownImage(WindowHandle control);
-// The off-screen bitmap of a graphic control.
 QImage BitmapOf(WindowHandle control);

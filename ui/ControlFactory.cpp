@@ -1,8 +1,7 @@
 #include "ui/ControlFactory.h"
 
+#include "text/QtText.h"
 #include "ui/GraphicControl.h"
-#include "ui/QtText.h"
-#include "ui/WindowWidgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +14,6 @@ QWidget* CreateControlWidget(const ControlRecord& record, const std::string& cap
         auto* button = new QPushButton(ToQt(caption), client);
         button->setFocusPolicy((record.style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
         button->setDefault((record.style & Style::DefaultButton) != 0);
-        const WindowHandle handle = record.handle;
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [handle] { RouteCommand(handle, Notification::Clicked); });
         return button;
     }
     case kLabel: {
@@ -42,23 +38,24 @@ std::uint32_t ControlStyle(std::int32_t kind, std::uint32_t style, std::uint32_t
     if (style == 0) {
         switch (kind) {
         case kPushButton:
-            style = 0x50010000;
+            style = Style::Child | Style::Visible | Style::TabStop;
             break;
         case kLabel:
-            style = 0x50000000;
+            style = Style::Child | Style::Visible;
             break;
         case kTextBox:
-            style = 0x50810080 & ~Style::Border;
+            style = Style::Child | Style::Visible | Style::TabStop | Style::AutoHScroll;
             exStyle |= Style::ExClientEdge;
             break;
         case kGraphicControl:
-            style = 0x5001000D;
+            style = Style::Child | Style::Visible | Style::TabStop | Style::OwnerDraw;
             break;
         default:
             break;
         }
     }
-    return style | (kind == kGraphicControl ? 0x5000000Du : 0x50000000u);
+    const std::uint32_t always = Style::Child | Style::Visible;
+    return style | always | (kind == kGraphicControl ? Style::OwnerDraw : 0u);
 }
 
 // Screen readers name a text box by the label just before it.

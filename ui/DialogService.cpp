@@ -1,115 +1,28 @@
 #include "ui/DialogService.h"
 
+#include "text/QtText.h"
 #include "ui/ControlFactory.h"
 #include "ui/DialogFont.h"
+#include "ui/DialogPlacement.h"
 #include "ui/DialogWindow.h"
 #include "ui/GraphicControl.h"
 #include "ui/GraphicService.h"
-#include "ui/QtText.h"
 #include "ui/WindowRegistry.h"
-#include "ui/WindowWidgets.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QEventLoop>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
-
-#include <optional>
 
 namespace {
-
-constexpr std::int32_t kShowNormal = 5;
-
-// The position of the click being dispatched, so the callback reads where the user
-// clicked rather than wherever the pointer has moved since.
-std::optional<QPoint> g_clickPosition;
-
-std::int32_t ShowStateFromStyle(std::uint32_t style) {
-    if (style & Style::Maximize)
-        return 3;
-    if (style & Style::Minimize)
-        return 6;
-    return kShowNormal;
-}
-
-std::uint32_t DialogStyle(std::uint32_t style, WindowHandle parent, std::int32_t x,
-                          std::int32_t y) {
-    if (style == 0)
-        style = 0x80C000D4;
-    style |= 0x00000054;
-    style &= ~(Style::Visible | 0x00000002u);
-    if (x == kNoPosition || y == kNoPosition)
-        style |= Style::Centre;
-    if (style & Style::Child) {
-        style &= ~(Style::Popup | 0x00000001u);
-        if (parent == 0)
-            style = (style & ~Style::Child) | Style::Popup;
-    }
-    return style;
-}
-
-int FrameWidthFor(std::uint32_t style, std::uint32_t exStyle) {
-    return ((style & Style::Border) ? 1 : 0) + ((exStyle & Style::ExClientEdge) ? 2 : 0);
-}
-
-Qt::WindowFlags TopLevelFlags(std::uint32_t style) {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    if ((style & Style::Caption) == Style::Caption)
-        flags |= Qt::WindowTitleHint;
-    if (style & Style::SystemMenu)
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (style & Style::MinimizeBox)
-        flags |= Qt::WindowMinimizeButtonHint;
-    return flags;
-}
-
-// A top-level window's position is relative to its owner's client origin on the screen,
-// or to the screen itself without an owner.
-void MoveTopLevel(QWidget& window, WindowHandle owner, QPoint position) {
-    QWidget* ownerClient = ClientWidget(owner);
-    window.move(ownerClient ? ownerClient->mapToGlobal(position) : position);
-}
-
-void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint position) {
-    if (record.style & Style::Centre) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const QRect work = screen ? screen->availableGeometry() : QRect();
-        const QSize outer = window.frameGeometry().size();
-        window.move(std::max(0, (work.left() + work.right() + 1 - outer.width()) / 2),
-                    std::max(0, (work.top() + work.bottom() + 1 - outer.height()) / 2));
-        return;
-    }
-    MoveTopLevel(window, record.parent, position);
-}
-
-void ApplyShowState(DialogWindow& window, std::int32_t state) {
-    switch (state) {
-    case 0:
-        window.hide();
-        break;
-    case 3:
-        window.isWindow() ? window.showMaximized() : window.show();
-        break;
-    case 6:
-        window.isWindow() ? window.showMinimized() : window.show();
-        break;
-    default:
-        window.isWindow() ? window.showNormal() : window.show();
-        break;
-    }
-}
 
 void ShowDialog(WindowHandle dialog, const ControlCallback& callback, std::int32_t* result) {
     DialogRecord* record = Windows().Dialog(dialog);
     if (!record || !record->window)
         return;
     if (callback) {
-        const std::uint32_t sizeKind = record->showState == 3 ? 2 : record->showState == 6 ? 1 : 0;
+        const std::uint32_t sizeKind = record->showState == ShowState::Maximized   ? 2
+                                       : record->showState == ShowState::Minimized ? 1
+                                                                                   : 0;
         const QSize client = record->window->Client()->size();
         const ControlCallback copy = callback;
         copy(dialog, Message::Init, dialog, 0);
@@ -132,7 +45,7 @@ std::int32_t Call(ControlCallback callback, WindowHandle dialog, std::uint32_t m
 
 void Notify(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam, std::int32_t lParam) {
     if (message == Message::Command &&
-        GetControl(dialog, static_cast<std::int32_t>(wParam & 0xFFFF))) {
+        Windows().FirstControl(dialog, static_cast<std::int32_t>(wParam & 0xFFFF))) {
         const ControlRecord* sender = Windows().Control(static_cast<WindowHandle>(lParam));
         if (sender && sender->dialog == dialog &&
             Call(sender->callback, dialog, message, wParam, lParam) != 0)
@@ -141,28 +54,6 @@ void Notify(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam, st
     if (const DialogRecord* record = Windows().Dialog(dialog))
         Call(record->callback, dialog, message, wParam, lParam);
     // Default handling: a command whose ID matches no control does nothing.
-}
-
-} // namespace
-
-QWidget* WindowWidget(WindowHandle window) {
-    if (const DialogRecord* dialog = Windows().Dialog(window))
-        return dialog->window;
-    if (const ControlRecord* control = Windows().Control(window))
-        return control->widget;
-    return nullptr;
-}
-
-QWidget* ClientWidget(WindowHandle dialog) {
-    const DialogRecord* record = Windows().Dialog(dialog);
-    return record && record->window ? record->window->Client() : nullptr;
-}
-
-GraphicControl* GraphicControlOf(WindowHandle control) {
-    const ControlRecord* record = Windows().Control(control);
-    if (!record || record->kind != kGraphicControl)
-        return nullptr;
-    return qobject_cast<GraphicControl*>(record->widget.data());
 }
 
 void RouteCommand(WindowHandle control, std::uint32_t code) {
@@ -174,22 +65,29 @@ void RouteCommand(WindowHandle control, std::uint32_t code) {
 }
 
 void RouteClick(WindowHandle control, std::uint32_t code, QPoint globalPosition) {
-    g_clickPosition = globalPosition;
+    Windows().clickPosition = globalPosition;
     RouteCommand(control, code);
-    g_clickPosition.reset();
+    Windows().clickPosition.reset();
 }
 
 void RouteKey(WindowHandle dialog, std::int32_t id) {
-    const WindowHandle sender = GetControl(dialog, id);
+    const WindowHandle sender = Windows().FirstControl(dialog, id);
     Notify(dialog, Message::Command, static_cast<std::uint32_t>(id),
            static_cast<std::int32_t>(sender));
 }
 
-void RequestClose(WindowHandle dialog) {
-    const DialogRecord* record = Windows().Dialog(dialog);
-    if (record && !record->closeBoxDisabled)
-        CloseDialog(dialog, 0);
+// Buttons send a click notification; a graphic control one for each press.
+void ConnectNotifications(QWidget& widget, WindowHandle control) {
+    if (auto* button = qobject_cast<QPushButton*>(&widget))
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [control] { RouteCommand(control, Notification::Clicked); });
+    if (auto* graphic = qobject_cast<GraphicControl*>(&widget))
+        QObject::connect(
+            graphic, &GraphicControl::pressed, graphic,
+            [control](std::uint32_t code, QPoint at) { RouteClick(control, code, at); });
 }
+
+} // namespace
 
 WindowHandle NewDialog(std::int32_t units, WindowHandle parent, const std::string& caption,
                        std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
@@ -233,6 +131,9 @@ WindowHandle NewDialog(std::int32_t units, WindowHandle parent, const std::strin
     record->window = window;
     const WindowHandle handle = record->handle;
     QObject::connect(window, &QObject::destroyed, [handle] { Windows().DropDialogTree(handle); });
+    QObject::connect(window, &DialogWindow::closeRequested, [handle] { CloseDialog(handle, 0); });
+    QObject::connect(window, &DialogWindow::keyCommand,
+                     [handle](std::int32_t id) { RouteKey(handle, id); });
     Windows().AddDialog(std::move(record));
     return handle;
 }
@@ -258,6 +159,7 @@ void AddControl(std::int32_t kind, WindowHandle dialog, std::int32_t id, const s
     widget->setGeometry(ToPixels(owner->units, QRect(x, y, width, height)));
     LinkToPrecedingLabel(*owner, widget);
     widget->show();
+    ConnectNotifications(*widget, record->handle);
     record->widget = widget;
     owner->controls.push_back(record->handle);
     const WindowHandle handle = Windows().AddControl(std::move(record)).handle;
@@ -300,7 +202,6 @@ void CloseDialog(WindowHandle dialog, std::int32_t result) {
         return;
     if (record->resultVar)
         *record->resultVar = result;
-    record->closeBoxDisabled = false;
     Call(record->callback, dialog, Message::Close, 0, 0);
     record = Windows().Dialog(dialog);
     if (!record)
@@ -322,126 +223,12 @@ void SetShowState(WindowHandle dialog, std::int32_t state) {
     if (!record || !record->window)
         return;
     if (!record->shown) {
-        record->showState = (state == 0 || state == 3 || state == 6) ? state : kShowNormal;
+        const bool kept = state == ShowState::Hide || state == ShowState::Maximized ||
+                          state == ShowState::Minimized;
+        record->showState = kept ? state : ShowState::Show;
         return;
     }
     ApplyShowState(*record->window, state);
-    if (state != 0)
+    if (state != ShowState::Hide)
         record->window->repaint();
-}
-
-WindowHandle GetControl(WindowHandle dialog, std::int32_t id) {
-    const DialogRecord* record = Windows().Dialog(dialog);
-    if (!record)
-        return 0;
-    for (const WindowHandle control : record->controls) {
-        if (const ControlRecord* c = Windows().Control(control); c && c->id == id)
-            return control;
-    }
-    return 0;
-}
-
-std::string GetText(WindowHandle window) {
-    QWidget* widget = WindowWidget(window);
-    if (!widget)
-        return {};
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
-        return FromQt(box->text());
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        return FromQt(button->text());
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return FromQt(label->text());
-    return FromQt(widget->windowTitle());
-}
-
-void SetText(WindowHandle window, const std::string& text) {
-    QWidget* widget = WindowWidget(window);
-    if (!widget)
-        return;
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
-        box->setText(ToQt(text));
-    else if (auto* button = qobject_cast<QPushButton*>(widget))
-        button->setText(ToQt(text));
-    else if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(ToQt(text));
-    else
-        widget->setWindowTitle(ToQt(text));
-}
-
-void FocusControl(WindowHandle dialog, std::int32_t id) {
-    QWidget* control = WindowWidget(GetControl(dialog, id));
-    if (!control)
-        return;
-    control->window()->raise();
-    control->window()->activateWindow();
-    control->setFocus(Qt::OtherFocusReason);
-}
-
-OuterSize GetOuterSize(WindowHandle dialog) {
-    QWidget* window = WindowWidget(dialog);
-    if (!window)
-        return {};
-    const QSize size = window->isWindow() ? window->frameGeometry().size() : window->size();
-    return {size.width(), size.height()};
-}
-
-void SetOuterSize(WindowHandle dialog, std::int32_t width, std::int32_t height) {
-    const DialogRecord* record = Windows().Dialog(dialog);
-    if (!record || !record->window)
-        return;
-    DialogWindow& window = *record->window;
-    // A top-level window's outer size includes the frame the window manager adds.
-    const QSize frame =
-        window.isWindow() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
-    window.SetOuterSize(
-        QSize(std::max(0, width - frame.width()), std::max(0, height - frame.height())));
-}
-
-void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {
-    QWidget* window = WindowWidget(dialog);
-    if (!window)
-        return;
-    if (!window->isWindow()) {
-        window->move(x, y);
-        return;
-    }
-    const DialogRecord* record = Windows().Dialog(dialog);
-    MoveTopLevel(*window, record ? record->parent : 0, QPoint(x, y));
-}
-
-namespace {
-// Indexes 1..8 address slots 1..8 and every other index wraps (0 is slot 8).
-std::size_t SlotOf(std::int32_t index) {
-    return (static_cast<std::uint32_t>(index) - 1u) & 7u;
-}
-} // namespace
-
-void SetUserValue(WindowHandle dialog, std::int32_t index, std::int32_t value) {
-    if (DialogRecord* record = Windows().Dialog(dialog))
-        record->userValues[SlotOf(index)] = value;
-}
-
-std::int32_t GetUserValue(WindowHandle dialog, std::int32_t index) {
-    const DialogRecord* record = Windows().Dialog(dialog);
-    return record ? record->userValues[SlotOf(index)] : 0;
-}
-
-std::int32_t IsLiveWindow(WindowHandle window) {
-    return WindowWidget(window) ? -1 : 0;
-}
-
-ClientPoint GetCursorClientPos(WindowHandle dialog) {
-    QWidget* client = ClientWidget(dialog);
-    const QPoint global = g_clickPosition.value_or(QCursor::pos());
-    const QPoint local = client ? client->mapFromGlobal(global) : global;
-    return {local.x(), local.y()};
-}
-
-void PostSelectText(WindowHandle textBox, std::int32_t start, std::int32_t end) {
-    auto* box = qobject_cast<QLineEdit*>(WindowWidget(textBox));
-    if (!box)
-        return;
-    // A timer rather than a posted event: showing a window delivers its children's posted
-    // events at once, and the selection must come after the window is up.
-    QTimer::singleShot(0, box, [box, start, end] { box->setSelection(start, end - start); });
 }

@@ -1,78 +1,13 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
+#include "ui/WindowTypes.h"
+
 #include <string>
 
 // The dialog and control service: every window of the program is built through it and
 // every notification reaches the program through it. Windows are named by opaque,
 // non-zero 32-bit handles that are never reused during a run; once a window is gone,
 // every operation given its handle does nothing.
-
-using WindowHandle = std::uint32_t;
-
-// (dialog that holds the control, message, wParam, lParam) -> result; 0 = not handled.
-using ControlCallback = std::function<std::int32_t(WindowHandle dialog, std::uint32_t message,
-                                                   std::uint32_t wParam, std::int32_t lParam)>;
-
-namespace Message {
-constexpr std::uint32_t Size = 0x0005;
-constexpr std::uint32_t Close = 0x0010;
-constexpr std::uint32_t Init = 0x0110;
-constexpr std::uint32_t Command = 0x0111;
-} // namespace Message
-
-namespace Notification {
-constexpr std::uint32_t Clicked = 0;
-constexpr std::uint32_t DoubleClicked = 1;
-} // namespace Notification
-
-// Command IDs produced by the Enter and Esc keys.
-constexpr std::int32_t kIdOk = 1;
-constexpr std::int32_t kIdCancel = 2;
-
-enum ControlKind : std::int32_t {
-    kPushButton = 1,
-    kLabel = 5,
-    kTextBox = 9,
-    kGraphicControl = 14,
-};
-
-// Units of NewDialog: pixels, or anything else for dialog units of the dialog font.
-constexpr std::int32_t kPixelUnits = 2;
-
-namespace Style {
-constexpr std::uint32_t Popup = 0x80000000;
-constexpr std::uint32_t Child = 0x40000000;
-constexpr std::uint32_t Visible = 0x10000000;
-constexpr std::uint32_t Minimize = 0x20000000;
-constexpr std::uint32_t Maximize = 0x01000000;
-constexpr std::uint32_t Caption = 0x00C00000;
-constexpr std::uint32_t Border = 0x00800000;
-constexpr std::uint32_t SystemMenu = 0x00080000;
-constexpr std::uint32_t MinimizeBox = 0x00020000;
-constexpr std::uint32_t TabStop = 0x00010000;
-constexpr std::uint32_t Centre = 0x00000800;
-constexpr std::uint32_t ControlParent = 0x00000400; // a child dialog behaving as a control
-constexpr std::uint32_t NotifyClicks = 0x00000100;  // graphic control
-constexpr std::uint32_t AutoHScroll = 0x00000080;   // text box
-constexpr std::uint32_t DefaultButton = 0x00000001;
-constexpr std::uint32_t ExClientEdge = 0x00000200;
-constexpr std::uint32_t ExControlParent = 0x00010000;
-} // namespace Style
-
-// Marker for a position that is not given.
-constexpr std::int32_t kNoPosition = INT32_MIN;
-
-struct OuterSize {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-
-struct ClientPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
 
 WindowHandle NewDialog(std::int32_t units, WindowHandle parent, const std::string& caption,
                        std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,

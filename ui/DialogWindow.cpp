@@ -1,13 +1,11 @@
 #include "ui/DialogWindow.h"
 
-#include "ui/WindowWidgets.h"
-
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
 DialogWindow::DialogWindow(WindowHandle handle, QWidget* parent, int frameWidth)
-    : QFrame(parent), handle_(handle), frameWidth_(frameWidth), client_(new QWidget(this)) {
+    : QFrame(parent), handle_(handle), client_(new QWidget(this)) {
     if (frameWidth > 0) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(frameWidth);
@@ -18,7 +16,7 @@ DialogWindow::DialogWindow(WindowHandle handle, QWidget* parent, int frameWidth)
 void DialogWindow::closeEvent(QCloseEvent* event) {
     // The service decides whether and how the dialog goes away.
     event->ignore();
-    RequestClose(handle_);
+    emit closeRequested();
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -30,10 +28,10 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
             button && isAncestorOf(button))
             button->click();
         else
-            RouteKey(handle_, kIdOk);
+            emit keyCommand(kIdOk);
         return;
     case Qt::Key_Escape:
-        RouteKey(handle_, kIdCancel);
+        emit keyCommand(kIdCancel);
         return;
     default:
         QFrame::keyPressEvent(event);

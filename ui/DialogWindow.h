@@ -1,12 +1,13 @@
 #pragma once
 
-#include "ui/DialogService.h"
+#include "ui/WindowTypes.h"
 
 #include <QFrame>
 
 // The window of one dialog: a top-level window or a panel inside its parent. Its frame
 // (border and sunken edge) lies outside the client area, which is a child widget that
 // holds the dialog's controls, so client coordinates are those the program gives.
+// What the user asks of the window (close it, Enter, Esc) it signals to the service.
 class DialogWindow : public QFrame {
     Q_OBJECT
 
@@ -15,9 +16,14 @@ class DialogWindow : public QFrame {
 
     WindowHandle Handle() const { return handle_; }
     QWidget* Client() const { return client_; }
-    int FrameWidth() const { return frameWidth_; }
     // Sets the outer size; the client area follows at once, shown or not.
     void SetOuterSize(QSize size);
+
+  signals:
+    // The close box or Alt+F4.
+    void closeRequested();
+    // Enter (kIdOk) or Esc (kIdCancel).
+    void keyCommand(std::int32_t id);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -26,6 +32,5 @@ class DialogWindow : public QFrame {
 
   private:
     WindowHandle handle_;
-    int frameWidth_;
     QWidget* client_;
 };

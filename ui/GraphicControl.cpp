@@ -1,6 +1,6 @@
 #include "ui/GraphicControl.h"
 
-#include "ui/WindowWidgets.h"
+#include "ui/WindowRegistry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,5 +53,12 @@ void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
         return;
     setFocus(Qt::MouseFocusReason);
     if (style_ & Style::NotifyClicks)
-        RouteClick(handle_, code, event.globalPosition().toPoint());
+        emit pressed(code, event.globalPosition().toPoint());
+}
+
+GraphicControl* GraphicControlOf(WindowHandle control) {
+    const ControlRecord* record = Windows().Control(control);
+    if (!record || record->kind != kGraphicControl)
+        return nullptr;
+    return qobject_cast<GraphicControl*>(record->widget.data());
 }

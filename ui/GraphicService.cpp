@@ -1,29 +1,18 @@
 #include "ui/GraphicService.h"
 
+#include "text/SpinGuard.h"
 #include "ui/GraphicControl.h"
-#include "ui/WindowWidgets.h"
+#include "ui/WindowRegistry.h"
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace {
 
 thread_local WindowHandle t_target = 0;
 thread_local std::int32_t t_lastError = 0;
+// One process-wide lock around every graphic operation.
 std::atomic_flag g_busy = ATOMIC_FLAG_INIT;
-
-// One process-wide lock around every graphic operation; a waiter yields and retries.
-class GraphicLock {
-  public:
-    GraphicLock() {
-        while (g_busy.test_and_set(std::memory_order_acquire))
-            std::this_thread::yield();
-    }
-    ~GraphicLock() { g_busy.clear(std::memory_order_release); }
-    GraphicLock(const GraphicLock&) = delete;
-    GraphicLock& operator=(const GraphicLock&) = delete;
-};
 
 // The current target's surface, or nullptr when there is none or it is gone.
 GraphicSurface* Target() {
@@ -39,8 +28,8 @@ RgbColor MakeRgb(std::int32_t red, std::int32_t green, std::int32_t blue) {
 }
 
 void GraphicAttach(WindowHandle dialog, std::int32_t id, bool deferred) {
-    const GraphicLock lock;
-    const WindowHandle found = GetControl(dialog, id);
+    const SpinGuard lock(g_busy);
+    const WindowHandle found = Windows().FirstControl(dialog, id);
     GraphicControl* control = GraphicControlOf(found);
     if (!control) {
         t_target = 0;
@@ -52,38 +41,38 @@ void GraphicAttach(WindowHandle dialog, std::int32_t id, bool deferred) {
 }
 
 void GraphicDetach() {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     t_target = 0;
 }
 
 void GraphicClear(RgbColor color, std::int32_t fillStyle) {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     if (GraphicSurface* surface = Target())
         surface->Clear(color, fillStyle);
 }
 
 void GraphicSetWidth(std::int32_t width) {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     if (GraphicSurface* surface = Target())
         surface->SetPenWidth(width);
 }
 
 void GraphicEllipse(float x1, float y1, float x2, float y2, RgbColor outline, RgbColor fill,
                     std::int32_t fillStyle) {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     if (GraphicSurface* surface = Target())
         surface->Ellipse(x1, y1, x2, y2, outline, fill, fillStyle);
 }
 
 void GraphicPolygon(std::span<const PolygonPoint> points, RgbColor outline, RgbColor fill,
                     std::int32_t fillStyle, std::int32_t fillMode) {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     if (GraphicSurface* surface = Target())
         surface->Polygon(points, outline, fill, fillStyle, fillMode);
 }
 
 void GraphicRedraw() {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     if (GraphicSurface* surface = Target())
         surface->Redraw();
 }
@@ -93,7 +82,7 @@ std::int32_t GraphicLastError() {
 }
 
 void AdoptAsTargetIfNone(WindowHandle control) {
-    const GraphicLock lock;
+    const SpinGuard lock(g_busy);
     if (!GraphicControlOf(t_target))
         t_target = control;
 }

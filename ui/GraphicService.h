@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/DialogService.h"
-#include "ui/GraphicSurface.h"
+#include "ui/GraphicTypes.h"
+#include "ui/WindowTypes.h"
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GraphicTypes.h"
+
 #include <QImage>
 #include <QRect>
 
@@ -7,17 +9,6 @@
 #include <span>
 
 class QWidget;
-
-// A colour: red + 256 * green + 65536 * blue. As an argument, -1 stands for the
-// default colour and, as a fill, -2 for no fill.
-using RgbColor = std::int32_t;
-constexpr RgbColor kDefaultColor = -1;
-constexpr RgbColor kNoFill = -2;
-
-struct PolygonPoint {
-    float x = 0;
-    float y = 0;
-};
 
 // The off-screen bitmap of one graphic control. Drawing changes the bitmap; the part of
 // it that changed reaches the screen image (what the control paints) at once, or, in
@@ -27,9 +18,7 @@ class GraphicSurface {
     GraphicSurface(QWidget* control, QSize clientSize, QPoint clientOffset, qreal pixelRatio);
 
     void SetDeferred(bool deferred) { deferred_ = deferred; }
-    bool Deferred() const { return deferred_; }
     void SetPenWidth(std::int32_t width) { penWidth_ = width; }
-    std::int32_t PenWidth() const { return penWidth_; }
     RgbColor BackColor() const { return backColor_; }
     RgbColor ForeColor() const { return foreColor_; }
     QRect Dirty() const { return dirty_; }

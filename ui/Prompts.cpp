@@ -1,7 +1,7 @@
 #include "ui/Prompts.h"
 
-#include "ui/QtText.h"
-#include "ui/WindowWidgets.h"
+#include "text/QtText.h"
+#include "ui/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,7 +10,6 @@
 #include <QScreen>
 
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -23,26 +22,20 @@ QString TitleOrDefault(const std::string& title) {
     return title.empty() ? QString::fromLatin1(kDefaultTitle) : ToQt(title);
 }
 
-// "Poly" NUL "*.poly" NUL -> "Poly (*.poly)", one filter per pair.
-QStringList NameFilters(const std::string& filter) {
-    std::vector<std::string> texts;
-    std::size_t begin = 0;
-    for (std::size_t end = filter.find('\0'); end != std::string::npos;
-         end = filter.find('\0', begin)) {
-        texts.push_back(filter.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    QStringList filters;
-    for (std::size_t i = 0; i + 1 < texts.size(); i += 2) {
-        if (!texts[i].empty() || !texts[i + 1].empty())
-            filters << ToQt(texts[i]) + QStringLiteral(" (") +
-                           ToQt(texts[i + 1]).replace(';', ' ') + QStringLiteral(")");
-    }
-    return filters;
+QStringList NameFilters(const std::vector<FileFilter>& filters) {
+    QStringList names;
+    for (const FileFilter& filter : filters)
+        names << ToQt(filter.description) + QStringLiteral(" (") +
+                     ToQt(filter.pattern).replace(';', ' ') + QStringLiteral(")");
+    return names;
 }
 
-// Layout of the text prompt in dialog units.
+// The text prompt's controls.
 enum PromptId : std::int32_t { kPromptText = 101, kPromptLabel = 102 };
+constexpr std::uint32_t kPromptStyle =
+    Style::Popup | Style::Caption | Style::SystemMenu | Style::Centre | Style::ModalFrame;
+constexpr std::uint32_t kShown = Style::Child | Style::Visible;
+constexpr std::uint32_t kTabStop = kShown | Style::TabStop;
 
 } // namespace
 
@@ -57,9 +50,11 @@ std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std
     if (g_sink)
         return g_sink(text, style, title);
     QMessageBox box(QMessageBox::NoIcon, TitleOrDefault(title), ToQt(text), QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.raise();
-    box.activateWindow();
+    box.setWindowModality((style & kMessageTaskModal) ? Qt::ApplicationModal : Qt::WindowModal);
+    if (style & kMessageForeground) {
+        box.raise();
+        box.activateWindow();
+    }
     box.exec();
     return kAnswerOk;
 }
@@ -68,7 +63,7 @@ std::string PromptText(const std::string& prompt, const std::string& title,
                        const std::string& defaultText, std::int32_t x, std::int32_t y) {
     const bool place = x >= 0 && y >= 0;
     const WindowHandle dialog = NewDialog(0, 0, FromQt(TitleOrDefault(title)), place ? x : 65,
-                                          place ? y : 65, 150, 100, 0x80C80880, 0);
+                                          place ? y : 65, 150, 100, kPromptStyle, 0);
     if (dialog == 0)
         return {};
     std::string answer;
@@ -81,10 +76,12 @@ std::string PromptText(const std::string& prompt, const std::string& title,
         CloseDialog(owner, kIdCancel);
         return 1;
     };
-    AddControl(kLabel, dialog, kPromptLabel, prompt, 5, 5, 95, 72, 0x50000000, 0);
-    AddControl(kPushButton, dialog, kIdOk, "OK", 104, 5, 40, 10, 0x50010001, 0, onOk);
-    AddControl(kPushButton, dialog, kIdCancel, "Cancel", 104, 19, 40, 10, 0x50010000, 0, onCancel);
-    AddControl(kTextBox, dialog, kPromptText, defaultText, 4, 82, 140, 12, 0x50810080, 0);
+    AddControl(kLabel, dialog, kPromptLabel, prompt, 5, 5, 95, 72, kShown, 0);
+    AddControl(kPushButton, dialog, kIdOk, "OK", 104, 5, 40, 10, kTabStop | Style::DefaultButton, 0,
+               onOk);
+    AddControl(kPushButton, dialog, kIdCancel, "Cancel", 104, 19, 40, 10, kTabStop, 0, onCancel);
+    AddControl(kTextBox, dialog, kPromptText, defaultText, 4, 82, 140, 12,
+               kTabStop | Style::Border | Style::AutoHScroll, 0);
     if (place)
         MoveDialog(dialog, x, y);
     FocusControl(dialog, kPromptText);
@@ -96,15 +93,15 @@ std::string PromptText(const std::string& prompt, const std::string& title,
 
 std::string ChooseOpenFile(WindowHandle owner, std::int32_t x, std::int32_t y,
                            const std::string& title, const std::string& startFolder,
-                           const std::string& filter, const std::string& startFile,
-                           const std::string& defaultExtension, std::uint32_t /*flags*/) {
-    // Qt's chooser leaves the process's current directory alone; only existing files
-    // can be chosen, which is what the flags of this program ask for.
+                           const std::vector<FileFilter>& filters, const std::string& startFile,
+                           const std::string& defaultExtension, std::uint32_t flags) {
+    // Qt's chooser leaves the process's current directory alone.
     QFileDialog chooser(nullptr, ToQt(title),
                         startFolder.empty() ? QDir::currentPath() : ToQt(startFolder));
-    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setFileMode((flags & kFileMustExist) ? QFileDialog::ExistingFile
+                                                 : QFileDialog::AnyFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
-    chooser.setNameFilters(NameFilters(filter));
+    chooser.setNameFilters(NameFilters(filters));
     QString extension = ToQt(defaultExtension);
     if (extension.startsWith('.'))
         extension.remove(0, 1);

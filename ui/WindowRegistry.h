@@ -1,11 +1,13 @@
 #pragma once
 
-#include "ui/DialogService.h"
+#include "ui/WindowTypes.h"
 
+#include <QPoint>
 #include <QPointer>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -30,11 +32,10 @@ struct DialogRecord {
     std::int32_t units = 0;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
-    std::int32_t showState = 5; // 5: show normally
+    std::int32_t showState = ShowState::Show;
     ControlCallback callback;
     std::int32_t* resultVar = nullptr;
     bool shown = false;
-    bool closeBoxDisabled = false;
     std::array<std::int32_t, 8> userValues{};
     QPointer<DialogWindow> window;
     std::vector<WindowHandle> controls; // in creation order
@@ -46,19 +47,19 @@ struct DialogRecord {
 class WindowRegistry {
   public:
     WindowHandle NextHandle() { return nextHandle_++; }
-    DialogRecord* Dialog(WindowHandle handle) {
-        const auto it = dialogs_.find(handle);
-        return it == dialogs_.end() ? nullptr : it->second.get();
-    }
-    ControlRecord* Control(WindowHandle handle) {
-        const auto it = controls_.find(handle);
-        return it == controls_.end() ? nullptr : it->second.get();
-    }
+    DialogRecord* Dialog(WindowHandle handle) const;
+    ControlRecord* Control(WindowHandle handle) const;
+    // The first-created control of the dialog with that ID, or 0.
+    WindowHandle FirstControl(WindowHandle dialog, std::int32_t id) const;
     DialogRecord& AddDialog(std::unique_ptr<DialogRecord> record);
     ControlRecord& AddControl(std::unique_ptr<ControlRecord> record);
     // Drops the records of a dialog and of every dialog inside it, ending their modal
     // loops; the widgets themselves are deleted by the caller or are already gone.
     void DropDialogTree(WindowHandle handle);
+
+    // Where the click being dispatched happened, so a callback reads where the user
+    // clicked rather than wherever the pointer has moved since.
+    std::optional<QPoint> clickPosition;
 
   private:
     WindowHandle nextHandle_ = 0x00010000;
@@ -68,3 +69,9 @@ class WindowRegistry {
 
 // The one registry of the process.
 WindowRegistry& Windows();
+
+// The whole window of a dialog or control, or nullptr when it is gone: for the ui
+// layer's own widgets and for tests that drive windows as a user would.
+QWidget* WindowWidget(WindowHandle window);
+// The client area of a dialog: where its controls and child dialogs live.
+QWidget* ClientWidget(WindowHandle dialog);

@@ -1,112 +1,76 @@
 #include "TestSupport.h"
 #include "app/cViewManager.h"
-#include "ui/WindowWidgets.h"
+#include "ui/DialogService.h"
+#include "ui/WindowRegistry.h"
 
 #include <QTest>
 
+// The view manager's rules, one script a row: A and B show that view, 0 shows handle 0,
+// c closes the current view, x destroys view A.
 class TestViewManager : public QObject {
     Q_OBJECT
 
-  private:
-    WindowHandle panel_ = 0;
-    cViewManager manager_;
-
-    WindowHandle NewView() {
-        const WindowHandle view = NewDialog(kPixelUnits, panel_, "", 0, 0, 100, 300, 0x50000400, 0);
-        ShowModeless(view);
-        return view;
-    }
-    static bool Visible(WindowHandle view) { return WindowWidget(view)->isVisible(); }
-
   private slots:
-    void init();
-    void cleanup() { CloseAllDialogs(); }
-
-    void firstViewIsFittedToThePanel();
-    void secondViewReplacesTheFirst();
-    void showingTheSameViewTwiceKeepsIt();
-    void closeOnAnEmptyManagerDoesNothing();
-    void lastViewStaysWhenEmptyIsNotAllowed();
-    void goneOrNoHandlesAreIgnored();
-    void aViewDestroyedWhileCurrentIsDroppedQuietly();
+    void cleanup() { EndProgram(); }
+    void rules_data();
+    void rules();
 };
 
-void TestViewManager::init() {
-    const WindowHandle main = NewDialog(kPixelUnits, 0, "Main", 0, 0, 560, 320, 0x00CA0800, 0);
-    panel_ = NewDialog(kPixelUnits, main, "", 450, 10, 100, 300, 0x50800400, 0x200);
+// clang-format off
+void TestViewManager::rules_data() {
+    QTest::addColumn<bool>("allowEmpty");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("current"); // "-" for none
+    QTest::addColumn<QString>("visible");
+    QTest::newRow("first view") << true << "A" << "A" << "A";
+    QTest::newRow("second replaces the first") << true << "AB" << "B" << "B";
+    QTest::newRow("close empties the panel") << true << "ABc" << "-" << "";
+    QTest::newRow("same view twice") << true << "AA" << "A" << "A";
+    QTest::newRow("close on an empty manager") << true << "c" << "-" << "";
+    QTest::newRow("last view stays") << false << "Ac" << "A" << "A";
+    QTest::newRow("handle 0 ignored") << true << "A0" << "A" << "A";
+    QTest::newRow("gone view ignored") << true << "xA" << "-" << "";
+    QTest::newRow("current view destroyed, then B") << true << "AxB" << "B" << "B";
+    QTest::newRow("current view destroyed, then close") << true << "Axc" << "-" << "";
+}
+// clang-format on
+
+void TestViewManager::rules() {
+    QFETCH(bool, allowEmpty);
+    QFETCH(QString, script);
+    QFETCH(QString, current);
+    QFETCH(QString, visible);
+    const WindowHandle main = NewDialog(kPixelUnits, 0, "Main", 0, 0, 560, 320, 0, 0);
+    const WindowHandle panel = NewDialog(kPixelUnits, main, "", 450, 10, 100, 300,
+                                         Style::Child | Style::Border, Style::ExClientEdge);
     ShowModeless(main);
-    manager_ = cViewManager();
-    manager_.SetContainer(panel_);
-    manager_.SetAllowEmpty(-1);
-}
-
-void TestViewManager::firstViewIsFittedToThePanel() {
-    const WindowHandle a = NewView();
-    MoveDialog(a, 5, 5);
-    manager_.ShowView(a);
-    QCOMPARE(manager_.Count(), 1);
-    QCOMPARE(manager_.Capacity(), 10);
-    QCOMPARE(WindowWidget(a)->geometry(), QRect(0, 0, 106, 306)); // the panel's outer size
-    QVERIFY(Visible(a));
-}
-
-void TestViewManager::secondViewReplacesTheFirst() {
-    const WindowHandle a = NewView(), b = NewView();
-    manager_.ShowView(a);
-    manager_.ShowView(b);
-    QVERIFY(!Visible(a));
-    QVERIFY(Visible(b));
-    QCOMPARE(manager_.Count(), 1);
-    manager_.CloseView();
-    QVERIFY(!Visible(b));
-    QVERIFY(!Visible(a)); // A is not shown again
-    QCOMPARE(manager_.Count(), 0);
-    QCOMPARE(manager_.Capacity(), 10);
-}
-
-void TestViewManager::showingTheSameViewTwiceKeepsIt() {
-    const WindowHandle a = NewView();
-    manager_.ShowView(a);
-    manager_.ShowView(a);
-    QVERIFY(Visible(a));
-    QCOMPARE(manager_.Count(), 1);
-}
-
-void TestViewManager::closeOnAnEmptyManagerDoesNothing() {
-    manager_.CloseView();
-    QCOMPARE(manager_.Count(), 0);
-    QCOMPARE(manager_.Capacity(), 0);
-}
-
-void TestViewManager::lastViewStaysWhenEmptyIsNotAllowed() {
-    manager_.SetAllowEmpty(0);
-    const WindowHandle a = NewView();
-    manager_.ShowView(a);
-    manager_.CloseView();
-    QVERIFY(Visible(a));
-    QCOMPARE(manager_.Count(), 1);
-}
-
-void TestViewManager::goneOrNoHandlesAreIgnored() {
-    const WindowHandle a = NewView();
-    manager_.ShowView(0);
-    QCOMPARE(manager_.Count(), 0);
-    CloseDialog(a, 0);
-    manager_.ShowView(a);
-    QCOMPARE(manager_.Count(), 0);
-    QCOMPARE(manager_.Capacity(), 0);
-}
-
-void TestViewManager::aViewDestroyedWhileCurrentIsDroppedQuietly() {
-    const WindowHandle a = NewView(), b = NewView();
-    manager_.ShowView(a);
-    CloseDialog(a, 0);
-    manager_.ShowView(b);
-    QVERIFY(Visible(b));
-    QCOMPARE(manager_.Current(), b);
-    CloseDialog(b, 0);
-    manager_.CloseView();
-    QCOMPARE(manager_.Count(), 0);
+    const std::map<QChar, WindowHandle> views{
+        {'A', NewDialog(kPixelUnits, panel, "", 5, 5, 10, 10, Style::Child, 0)},
+        {'B', NewDialog(kPixelUnits, panel, "", 5, 5, 10, 10, Style::Child, 0)},
+        {'0', 0}};
+    for (const auto& [name, view] : views) {
+        ShowModeless(view); // as an edit dialog is shown once, then hidden
+        SetShowState(view, ShowState::Hide);
+    }
+    cViewManager manager;
+    manager.SetContainer(panel);
+    manager.SetAllowEmpty(allowEmpty ? -1 : 0);
+    for (const QChar step : script) {
+        if (step == 'c')
+            manager.CloseView();
+        else if (step == 'x')
+            CloseDialog(views.at('A'), 0);
+        else
+            manager.ShowView(views.at(step));
+    }
+    QCOMPARE(manager.Current(), current == "-" ? 0 : views.at(current[0]));
+    QCOMPARE(manager.Count(), current == "-" ? 0 : 1);
+    for (const QChar name : {'A', 'B'}) {
+        QWidget* view = WindowWidget(views.at(name));
+        QCOMPARE(view && view->isVisible(), visible.contains(name));
+        if (view && view->isVisible()) // fitted to the panel's outer size
+            QCOMPARE(view->geometry(), QRect(0, 0, 106, 306));
+    }
 }
 
 QTEST_MAIN(TestViewManager)

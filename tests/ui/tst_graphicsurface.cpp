@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "ui/GraphicControl.h"
 #include "ui/GraphicService.h"
-#include "ui/WindowWidgets.h"
+#include "ui/WindowRegistry.h"
 
 #include <QTest>
 
@@ -29,14 +29,6 @@ QRect Painted(const QImage& image) {
     return box;
 }
 
-std::vector<PolygonPoint> Points(int count) {
-    std::vector<PolygonPoint> points;
-    for (int i = 0; i < count; ++i)
-        points.push_back(
-            {static_cast<float>(10 + (i % 2) * 100), static_cast<float>(10 + (i % 3) * 50)});
-    return points;
-}
-
 } // namespace
 
 class TestGraphicSurface : public QObject {
@@ -50,25 +42,17 @@ class TestGraphicSurface : public QObject {
     void init();
     void cleanup();
 
-    void makeRgbClamps_data();
-    void makeRgbClamps();
-    void borderedControlHasASmallerBitmap();
     void clickReportsTheDialogClientPoint();
-    void doubleClickSendsCodeOne();
     void ellipseCoversItsBoxExclusiveOfRightAndBottom();
-    void ellipseFillColours();
     void deferredDrawingWaitsForRedraw();
-    void immediateDrawingShowsAtOnce();
-    void drawingAfterDetachChangesNothing();
     void attachToAControlThatIsNotGraphicFails();
-    void polygonPointCountBounds();
     void polygonFillRules();
-    void clearWithDefaultUsesTheBackColour();
 };
 
 void TestGraphicSurface::init() {
-    dialog_ = NewDialog(kPixelUnits, 0, "Surface", 0, 0, 400, 400, 0x00CA0000, 0);
-    AddControl(kGraphicControl, dialog_, 101, "", 0, 0, 320, 320, 0x00800100, 0);
+    dialog_ = NewDialog(kPixelUnits, 0, "Surface", 0, 0, 400, 400, 0, 0);
+    AddControl(kGraphicControl, dialog_, 101, "", 0, 0, 320, 320,
+               Style::Border | Style::NotifyClicks, 0);
     control_ = GetControl(dialog_, 101);
     ShowModeless(dialog_);
     GraphicAttach(dialog_, 101, false);
@@ -78,33 +62,7 @@ void TestGraphicSurface::init() {
 
 void TestGraphicSurface::cleanup() {
     GraphicDetach();
-    CloseAllDialogs();
-}
-
-// clang-format off
-void TestGraphicSurface::makeRgbClamps_data() {
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
-    QTest::addColumn<int>("colour");
-    QTest::newRow("clamped components") << 300 << -5 << 128 << 8388863;
-    QTest::newRow("white") << 255 << 255 << 255 << 0xFFFFFF;
-    QTest::newRow("orange") << 255 << 128 << 0 << 0x0080FF;
-    QTest::newRow("shape fill") << 168 << 255 << 255 << 0xFFFFA8;
-    QTest::newRow("all below zero") << -1 << -1000 << INT32_MIN << 0;
-}
-// clang-format on
-
-void TestGraphicSurface::makeRgbClamps() {
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
-    QFETCH(int, colour);
-    QCOMPARE(MakeRgb(red, green, blue), colour);
-}
-
-void TestGraphicSurface::borderedControlHasASmallerBitmap() {
-    QCOMPARE(BitmapOf(control_).size(), QSize(318, 318));
+    EndProgram();
 }
 
 void TestGraphicSurface::clickReportsTheDialogClientPoint() {
@@ -126,20 +84,6 @@ void TestGraphicSurface::clickReportsTheDialogClientPoint() {
     QCOMPARE(area->window()->focusWidget(), area); // a press gives the control the focus
 }
 
-void TestGraphicSurface::doubleClickSendsCodeOne() {
-    auto codes = std::make_shared<std::vector<std::uint32_t>>();
-    AddControl(kGraphicControl, dialog_, 102, "", 0, 0, 50, 50, 0x00800100, 0,
-               [codes](WindowHandle, std::uint32_t, std::uint32_t wParam, std::int32_t) {
-                   codes->push_back(wParam >> 16);
-                   return 0;
-               });
-    QWidget* area = WindowWidget(GetControl(dialog_, 102));
-    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(5, 5)); // the second press
-    QCOMPARE(*codes,
-             (std::vector<std::uint32_t>{Notification::Clicked, Notification::DoubleClicked}));
-}
-
 void TestGraphicSurface::ellipseCoversItsBoxExclusiveOfRightAndBottom() {
     GraphicEllipse(80, 80, 120, 120, kRed, kBlue, 0); // X 100, Y 100, radius 20
     QCOMPARE(Painted(BitmapOf(control_)), QRect(80, 80, 40, 40));
@@ -150,17 +94,6 @@ void TestGraphicSurface::ellipseCoversItsBoxExclusiveOfRightAndBottom() {
     GraphicEllipse(-10, -10, 10, 10, kRed, kBlue, 0); // reaches past the top-left edge
     QCOMPARE(Painted(BitmapOf(control_)), QRect(0, 0, 10, 10));
     QCOMPARE(PixelAt(BitmapOf(control_), 0, 0), kBlue);
-}
-
-void TestGraphicSurface::ellipseFillColours() {
-    GraphicEllipse(10, 10, 50, 50, kRed, kDefaultColor, 0);
-    QCOMPARE(PixelAt(BitmapOf(control_), 30, 30), kRed); // filled in its outline colour
-    GraphicEllipse(100, 10, 140, 50, kRed, kNoFill, 0);
-    QCOMPARE(PixelAt(BitmapOf(control_), 120, 30), kWhite); // outline only
-    QCOMPARE(PixelAt(BitmapOf(control_), 100, 30), kRed);
-    GraphicEllipse(200, 10, 240, 50, kRed, kBlue, 99); // fill styles above 6 are solid
-    QCOMPARE(PixelAt(BitmapOf(control_), 220, 30), kBlue);
-    QCOMPARE(PixelAt(BitmapOf(control_), 221, 31), kBlue);
 }
 
 void TestGraphicSurface::deferredDrawingWaitsForRedraw() {
@@ -179,21 +112,6 @@ void TestGraphicSurface::deferredDrawingWaitsForRedraw() {
     QCOMPARE(PixelAt(WindowWidget(control_)->grab().toImage(), 36, 36), kBlue); // +1 border
 }
 
-void TestGraphicSurface::immediateDrawingShowsAtOnce() {
-    GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
-    QCOMPARE(PixelAt(ShownImage(control_), 35, 35), kBlue);
-    QVERIFY(GraphicControlOf(control_)->Surface().Dirty().isEmpty());
-}
-
-void TestGraphicSurface::drawingAfterDetachChangesNothing() {
-    GraphicDetach();
-    const QImage before = BitmapOf(control_);
-    GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
-    GraphicClear(kRed, 0);
-    GraphicRedraw();
-    QCOMPARE(BitmapOf(control_), before);
-}
-
 void TestGraphicSurface::attachToAControlThatIsNotGraphicFails() {
     AddControl(kPushButton, dialog_, 200, "button", 330, 0, 60, 30, 0, 0);
     GraphicAttach(dialog_, 200, false);
@@ -201,18 +119,6 @@ void TestGraphicSurface::attachToAControlThatIsNotGraphicFails() {
     const QImage before = BitmapOf(control_);
     GraphicEllipse(10, 10, 60, 60, kRed, kBlue, 0);
     QCOMPARE(BitmapOf(control_), before); // the thread has no target now
-}
-
-void TestGraphicSurface::polygonPointCountBounds() {
-    for (const int count : {0, 1, 1025}) {
-        GraphicPolygon(Points(count), kRed, kBlue, 0, 0);
-        QVERIFY2(Painted(BitmapOf(control_)).isEmpty(), qPrintable(QString::number(count)));
-    }
-    GraphicPolygon(Points(1024), kRed, kBlue, 0, 0);
-    QVERIFY(!Painted(BitmapOf(control_)).isEmpty());
-    GraphicClear(kWhite, 0);
-    GraphicPolygon(Points(2), kRed, kBlue, 0, 0);
-    QVERIFY(!Painted(BitmapOf(control_)).isEmpty());
 }
 
 void TestGraphicSurface::polygonFillRules() {
@@ -224,13 +130,6 @@ void TestGraphicSurface::polygonFillRules() {
     GraphicClear(kWhite, 0);
     GraphicPolygon(star, kRed, kBlue, 0, 1);
     QCOMPARE(PixelAt(BitmapOf(control_), 150, 130), kWhite); // alternate leaves it out
-}
-
-void TestGraphicSurface::clearWithDefaultUsesTheBackColour() {
-    GraphicClear(kDefaultColor, 0);
-    const GraphicSurface& surface = GraphicControlOf(control_)->Surface();
-    QCOMPARE(PixelAt(BitmapOf(control_), 5, 5), surface.BackColor());
-    QVERIFY(surface.BackColor() != surface.ForeColor());
 }
 
 QTEST_MAIN(TestGraphicSurface)

@@ -1,4 +1,4 @@
-#include "app/LinkListCollection.h"
+#include "shapes/LinkListCollection.h"
 
 void LinkListCollection::ADD(std::shared_ptr<iShape> item) {
     items_.push_back(std::move(item));

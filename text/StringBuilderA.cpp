@@ -1,31 +1,17 @@
-#include "file/StringBuilderA.h"
+#include "text/StringBuilderA.h"
+
+#include "text/SpinGuard.h"
 
 #include <cstring>
 #include <limits>
 #include <new>
-#include <thread>
-
-// Busy-waits for the builder's flag: operations are short, so yielding beats a mutex.
-class StringBuilderA::Guard {
-  public:
-    explicit Guard(std::atomic_flag& flag) : flag_(flag) {
-        while (flag_.test_and_set(std::memory_order_acquire))
-            std::this_thread::yield();
-    }
-    ~Guard() { flag_.clear(std::memory_order_release); }
-    Guard(const Guard&) = delete;
-    Guard& operator=(const Guard&) = delete;
-
-  private:
-    std::atomic_flag& flag_;
-};
 
 StringBuilderA::StringBuilderA() : limit_(std::numeric_limits<std::size_t>::max() / 2) {}
 
 StringBuilderA::Result StringBuilderA::ADD(std::string_view piece) {
     if (piece.empty())
         return Ok;
-    const Guard guard(busy_);
+    const SpinGuard guard(busy_);
     if (length_ > limit_ || piece.size() > limit_ - length_ || !Grow(length_ + piece.size()))
         return OutOfMemory;
     std::memcpy(data_ + length_, piece.data(), piece.size());
@@ -34,17 +20,12 @@ StringBuilderA::Result StringBuilderA::ADD(std::string_view piece) {
 }
 
 std::string StringBuilderA::STRING() const {
-    const Guard guard(busy_);
+    const SpinGuard guard(busy_);
     return std::string(data_, length_);
 }
 
-std::size_t StringBuilderA::Capacity() const {
-    const Guard guard(busy_);
-    return room_;
-}
-
 void StringBuilderA::SetLimit(std::size_t bytes) {
-    const Guard guard(busy_);
+    const SpinGuard guard(busy_);
     limit_ = bytes;
 }
 

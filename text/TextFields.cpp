@@ -1,4 +1,4 @@
-#include "file/TextFields.h"
+#include "text/TextFields.h"
 
 std::int32_t CountFields(std::string_view text, std::string_view separator) {
     if (separator.empty())

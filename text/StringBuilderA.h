@@ -25,12 +25,10 @@ class StringBuilderA {
     // The whole content as a new text; the builder is unchanged.
     std::string STRING() const;
 
-    std::size_t Capacity() const;
     // Largest content the builder will try to hold; tests lower it to see a failed growth.
     void SetLimit(std::size_t bytes);
 
   private:
-    class Guard;
     static constexpr std::size_t kInitialRoom = 1024;
 
     bool Grow(std::size_t needed);

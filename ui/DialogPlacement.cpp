@@ -1,0 +1,84 @@
+#include "ui/DialogPlacement.h"
+
+#include "ui/DialogWindow.h"
+#include "ui/WindowRegistry.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+std::int32_t ShowStateFromStyle(std::uint32_t style) {
+    if (style & Style::Maximize)
+        return ShowState::Maximized;
+    if (style & Style::Minimize)
+        return ShowState::Minimized;
+    return ShowState::Show;
+}
+
+std::uint32_t DialogStyle(std::uint32_t style, WindowHandle parent, std::int32_t x,
+                          std::int32_t y) {
+    if (style == 0)
+        style = Style::Popup | Style::Caption | Style::ModalFrame | Style::DialogBasics;
+    style |= Style::DialogBasics;
+    style &= ~(Style::Visible | Style::SystemModal);
+    if (x == kNoPosition || y == kNoPosition)
+        style |= Style::Centre;
+    if (style & Style::Child) {
+        style &= ~(Style::Popup | Style::AbsoluteAlign);
+        if (parent == 0)
+            style = (style & ~Style::Child) | Style::Popup;
+    }
+    return style;
+}
+
+int FrameWidthFor(std::uint32_t style, std::uint32_t exStyle) {
+    return ((style & Style::Border) ? 1 : 0) + ((exStyle & Style::ExClientEdge) ? 2 : 0);
+}
+
+Qt::WindowFlags TopLevelFlags(std::uint32_t style) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if ((style & Style::Caption) == Style::Caption)
+        flags |= Qt::WindowTitleHint;
+    if (style & Style::SystemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & Style::MinimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+// A top-level window's position is relative to its owner's client origin on the screen,
+// or to the screen itself without an owner.
+void MoveTopLevel(QWidget& window, WindowHandle owner, QPoint position) {
+    QWidget* ownerClient = ClientWidget(owner);
+    window.move(ownerClient ? ownerClient->mapToGlobal(position) : position);
+}
+
+void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint position) {
+    if (record.style & Style::Centre) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect work = screen ? screen->availableGeometry() : QRect();
+        const QSize outer = window.frameGeometry().size();
+        window.move(std::max(0, (work.left() + work.right() + 1 - outer.width()) / 2),
+                    std::max(0, (work.top() + work.bottom() + 1 - outer.height()) / 2));
+        return;
+    }
+    MoveTopLevel(window, record.parent, position);
+}
+
+void ApplyShowState(DialogWindow& window, std::int32_t state) {
+    switch (state) {
+    case ShowState::Hide:
+        window.hide();
+        break;
+    case ShowState::Maximized:
+        window.isWindow() ? window.showMaximized() : window.show();
+        break;
+    case ShowState::Minimized:
+        window.isWindow() ? window.showMinimized() : window.show();
+        break;
+    default:
+        window.isWindow() ? window.showNormal() : window.show();
+        break;
+    }
+}

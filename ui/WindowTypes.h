@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The vocabulary of the dialog service: handles, callbacks, messages, control kinds and
+// styles. Plain values, so every layer can name windows without seeing a widget.
+
+using WindowHandle = std::uint32_t;
+
+// (dialog that holds the control, message, wParam, lParam) -> result; 0 = not handled.
+using ControlCallback = std::function<std::int32_t(WindowHandle dialog, std::uint32_t message,
+                                                   std::uint32_t wParam, std::int32_t lParam)>;
+
+namespace Message {
+constexpr std::uint32_t Size = 0x0005;
+constexpr std::uint32_t Close = 0x0010;
+constexpr std::uint32_t Init = 0x0110;
+constexpr std::uint32_t Command = 0x0111;
+} // namespace Message
+
+namespace Notification {
+constexpr std::uint32_t Clicked = 0;
+constexpr std::uint32_t DoubleClicked = 1;
+} // namespace Notification
+
+// Command IDs produced by the Enter and Esc keys.
+constexpr std::int32_t kIdOk = 1;
+constexpr std::int32_t kIdCancel = 2;
+
+enum ControlKind : std::int32_t {
+    kPushButton = 1,
+    kLabel = 5,
+    kTextBox = 9,
+    kGraphicControl = 14,
+};
+
+// Units of NewDialog: pixels, or anything else for dialog units of the dialog font.
+constexpr std::int32_t kPixelUnits = 2;
+
+namespace Style {
+constexpr std::uint32_t Popup = 0x80000000;
+constexpr std::uint32_t Child = 0x40000000;
+constexpr std::uint32_t Visible = 0x10000000;
+constexpr std::uint32_t Minimize = 0x20000000;
+constexpr std::uint32_t Maximize = 0x01000000;
+constexpr std::uint32_t Caption = 0x00C00000;
+constexpr std::uint32_t Border = 0x00800000;
+constexpr std::uint32_t SystemMenu = 0x00080000;
+constexpr std::uint32_t MinimizeBox = 0x00020000;
+constexpr std::uint32_t TabStop = 0x00010000;
+constexpr std::uint32_t Centre = 0x00000800;
+constexpr std::uint32_t ControlParent = 0x00000400; // a child dialog behaving as a control
+constexpr std::uint32_t NotifyClicks = 0x00000100;  // graphic control
+constexpr std::uint32_t AutoHScroll = 0x00000080;   // text box
+constexpr std::uint32_t OwnerDraw = 0x0000000D;     // graphic control
+constexpr std::uint32_t ModalFrame = 0x00000080;    // dialog
+constexpr std::uint32_t DialogBasics = 0x00000054;  // dialog: own font, 3-D look, always created
+constexpr std::uint32_t SystemModal = 0x00000002;   // dialog; not offered
+constexpr std::uint32_t AbsoluteAlign = 0x00000001; // dialog; not offered
+constexpr std::uint32_t DefaultButton = 0x00000001; // push button
+constexpr std::uint32_t ExClientEdge = 0x00000200;
+constexpr std::uint32_t ExControlParent = 0x00010000;
+} // namespace Style
+
+// Marker for a position that is not given.
+constexpr std::int32_t kNoPosition = INT32_MIN;
+
+struct OuterSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+struct ClientPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// Show states of SetShowState; Show is what a dialog does on its first show by default.
+namespace ShowState {
+constexpr std::int32_t Hide = 0;
+constexpr std::int32_t Normal = 1;
+constexpr std::int32_t Maximized = 3;
+constexpr std::int32_t Show = 5;
+constexpr std::int32_t Minimized = 6;
+} // namespace ShowState
