@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "app/Commands.h"
 #include "app/DrawingChanges.h"
-#include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "ui/DialogService.h"
@@ -10,7 +9,6 @@
 
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 constexpr RgbColor kWhite = 0xFFFFFF;
@@ -39,7 +37,6 @@ class TestMainWindow : public QObject {
     void clickSelectsTheShapeOnTop();
     void clickElsewhereChangesNothing();
     void updateRepaintsWithoutTheHighlight();
-    void closingTheMainWindowReturnsZero();
 };
 
 void TestMainWindow::startsWithAWhiteAreaAndAnEmptyPanel() {
@@ -116,9 +113,6 @@ void TestMainWindow::clickElsewhereChangesNothing() {
     ClickDrawing(300, 300); // empty space: the highlight and the editor stay
     QCOMPARE(ShownAt(81, 101), kOrange);
     QCOMPARE(Program().ViewManager->Current(), editor);
-    OnDrawingArea(Program().MainWindow, Message::Command, (Notification::DoubleClicked << 16) | 101,
-                  0);
-    QCOMPARE(Program().ViewManager->Current(), editor);
 }
 
 void TestMainWindow::updateRepaintsWithoutTheHighlight() {
@@ -131,13 +125,6 @@ void TestMainWindow::updateRepaintsWithoutTheHighlight() {
     QCOMPARE(ShownAt(201, 101), kShapeFill);
     QCOMPARE(ShownAt(101, 101), kWhite);
     QCOMPARE(ShownAt(181, 101), 0); // black again
-}
-
-void TestMainWindow::closingTheMainWindowReturnsZero() {
-    EndProgram();
-    QTimer::singleShot(0, [] { WindowWidget(Program().MainWindow)->close(); });
-    QCOMPARE(KestruneMain(), 0);
-    QCOMPARE(IsLiveWindow(Program().ViewPanel), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
