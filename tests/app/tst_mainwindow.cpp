@@ -30,102 +30,96 @@ class TestMainWindow : public QObject {
   private slots:
     void init() { StartProgram(); }
     void cleanup() { EndProgram(); }
-    void startsWithAWhiteAreaAndAnEmptyPanel();
-    void buttonColumn_data();
-    void buttonColumn();
-    void invalidButtonIsReported();
-    void clickSelectsTheShapeOnTop();
-    void clickElsewhereChangesNothing();
-    void updateRepaintsWithoutTheHighlight();
+
+    void startsWithAWhiteAreaAndAnEmptyPanel() {
+        QCOMPARE(WindowWidget(Program().MainWindow)->windowTitle(), QString("Kestrune"));
+        QCOMPARE(ClientWidget(Program().MainWindow)->size(), QSize(560, 320));
+        QCOMPARE(DrawingShown().size(), QSize(318, 318));
+        QVERIFY(AllWhite());
+        // ID 101 names both the drawing area and the "circle" button: lookups reach the area.
+        QVERIFY(GraphicControlOf(GetControl(Program().MainWindow, kDrawingAreaId)));
+        QCOMPARE(Program().ViewManager->Count(), 0);
+        QCOMPARE(WindowWidget(Program().ViewPanel)->geometry(), QRect(450, 10, 106, 306));
+    }
+
+    // clang-format off
+    void buttonColumn_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("y");
+        QTest::newRow("circle") << 101 << "circle" << 10;
+        QTest::newRow("rectangle") << 102 << "rectangle" << 44;
+        QTest::newRow("triangle") << 103 << "triangle" << 78;
+        QTest::newRow("Clear") << 104 << "Clear" << 112;
+        QTest::newRow("Save") << 105 << "Save" << 146;
+        QTest::newRow("Load") << 106 << "Load" << 180;
+    }
+    // clang-format on
+
+    void buttonColumn() {
+        QFETCH(int, id);
+        QFETCH(QString, caption);
+        QFETCH(int, y);
+        QPushButton* button = nullptr;
+        for (auto* widget : ClientWidget(Program().MainWindow)->findChildren<QPushButton*>())
+            button = widget->text() == caption ? widget : button;
+        QVERIFY(button);
+        QCOMPARE(button->geometry(), QRect(340, y, 100, 30));
+        if (id != kDrawingAreaId) // which comes first with its ID
+            QCOMPARE(WindowWidget(GetControl(Program().MainWindow, id)), button);
+        if (id > 103)
+            return;
+        PressButton(caption); // a shape button's ID picks its prototype
+        PressButton(caption);
+        QCOMPARE(Program().Shapes.COUNT(), 2);
+        QCOMPARE(std::string(Program().Shapes.ITEM(2)->ShapeName()), caption.toStdString());
+        QVERIFY(!AllWhite());
+        PressButton("Clear");
+        QCOMPARE(Program().Shapes.COUNT(), 0);
+        QVERIFY(AllWhite());
+    }
+
+    void invalidButtonIsReported() {
+        const MessageRecorder messages;
+        OnShapeButton(Program().MainWindow, Message::Command, 100, 0);
+        OnShapeButton(Program().MainWindow, Message::Command, 104, 0);
+        QCOMPARE(messages.Texts(),
+                 (std::vector<std::string>{"Invalid button!", "Invalid button!"}));
+        QCOMPARE(Program().Shapes.COUNT(), 0);
+    }
+
+    void clickSelectsTheShapeOnTop() {
+        AddShape(ShapeFrom("rectangle,50,50,100,100"));
+        AddShape(ShapeFrom("circle,100,100,20")); // beneath the rectangle
+        ClickDrawing(100, 100);
+        const WindowHandle editor = Program().ViewManager->Current();
+        QCOMPARE(FindShapeIndex(editor), 1);
+        QCOMPARE(GetText(GetControl(editor, 104)), std::string("100")); // the rectangle's Height
+        QCOMPARE(ShownAt(51, 100), kOrange);                            // its edge, in orange
+        QCOMPARE(ShownAt(81, 101), kShapeFill);                         // not the circle's
+    }
+
+    void clickElsewhereChangesNothing() {
+        AddShape(ShapeFrom("circle,100,100,20"));
+        ClickDrawing(100, 100);
+        const WindowHandle editor = Program().ViewManager->Current();
+        ClickDrawing(300, 300); // empty space: the highlight and the editor stay
+        QCOMPARE(ShownAt(81, 101), kOrange);
+        QCOMPARE(Program().ViewManager->Current(), editor);
+    }
+
+    void updateRepaintsWithoutTheHighlight() {
+        AddShape(ShapeFrom("circle,100,100,20"));
+        ClickDrawing(100, 100);
+        const WindowHandle editor = Program().ViewManager->Current();
+        SetText(GetControl(editor, 101), "200");
+        QTest::mouseClick(WindowWidget(GetControl(editor, 801)), Qt::LeftButton);
+        QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"circle,200,100,20"});
+        QCOMPARE(ShownAt(201, 101), kShapeFill);
+        QCOMPARE(ShownAt(101, 101), kWhite);
+        QCOMPARE(ShownAt(181, 101), 0); // black again
+    }
 };
-
-void TestMainWindow::startsWithAWhiteAreaAndAnEmptyPanel() {
-    QCOMPARE(WindowWidget(Program().MainWindow)->windowTitle(), QString("Kestrune"));
-    QCOMPARE(ClientWidget(Program().MainWindow)->size(), QSize(560, 320));
-    QCOMPARE(DrawingShown().size(), QSize(318, 318));
-    QVERIFY(AllWhite());
-    // ID 101 names both the drawing area and the "circle" button: lookups reach the area.
-    QVERIFY(GraphicControlOf(GetControl(Program().MainWindow, kDrawingAreaId)));
-    QCOMPARE(Program().ViewManager->Count(), 0);
-    QCOMPARE(WindowWidget(Program().ViewPanel)->geometry(), QRect(450, 10, 106, 306));
-}
-
-// clang-format off
-void TestMainWindow::buttonColumn_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("y");
-    QTest::newRow("circle") << 101 << "circle" << 10;
-    QTest::newRow("rectangle") << 102 << "rectangle" << 44;
-    QTest::newRow("triangle") << 103 << "triangle" << 78;
-    QTest::newRow("Clear") << 104 << "Clear" << 112;
-    QTest::newRow("Save") << 105 << "Save" << 146;
-    QTest::newRow("Load") << 106 << "Load" << 180;
-}
-// clang-format on
-
-void TestMainWindow::buttonColumn() {
-    QFETCH(int, id);
-    QFETCH(QString, caption);
-    QFETCH(int, y);
-    QPushButton* button = nullptr;
-    for (auto* widget : ClientWidget(Program().MainWindow)->findChildren<QPushButton*>())
-        button = widget->text() == caption ? widget : button;
-    QVERIFY(button);
-    QCOMPARE(button->geometry(), QRect(340, y, 100, 30));
-    if (id != kDrawingAreaId) // which comes first with its ID
-        QCOMPARE(WindowWidget(GetControl(Program().MainWindow, id)), button);
-    if (id > 103)
-        return;
-    PressButton(caption); // a shape button's ID picks its prototype
-    PressButton(caption);
-    QCOMPARE(Program().Shapes.COUNT(), 2);
-    QCOMPARE(std::string(Program().Shapes.ITEM(2)->ShapeName()), caption.toStdString());
-    QVERIFY(!AllWhite());
-    PressButton("Clear");
-    QCOMPARE(Program().Shapes.COUNT(), 0);
-    QVERIFY(AllWhite());
-}
-
-void TestMainWindow::invalidButtonIsReported() {
-    const MessageRecorder messages;
-    OnShapeButton(Program().MainWindow, Message::Command, 100, 0);
-    OnShapeButton(Program().MainWindow, Message::Command, 104, 0);
-    QCOMPARE(messages.Texts(), (std::vector<std::string>{"Invalid button!", "Invalid button!"}));
-    QCOMPARE(Program().Shapes.COUNT(), 0);
-}
-
-void TestMainWindow::clickSelectsTheShapeOnTop() {
-    AddShape(ShapeFrom("rectangle,50,50,100,100"));
-    AddShape(ShapeFrom("circle,100,100,20")); // beneath the rectangle
-    ClickDrawing(100, 100);
-    const WindowHandle editor = Program().ViewManager->Current();
-    QCOMPARE(FindShapeIndex(editor), 1);
-    QCOMPARE(GetText(GetControl(editor, 104)), std::string("100")); // the rectangle's Height
-    QCOMPARE(ShownAt(51, 100), kOrange);                            // its edge, in orange
-    QCOMPARE(ShownAt(81, 101), kShapeFill);                         // not the circle's
-}
-
-void TestMainWindow::clickElsewhereChangesNothing() {
-    AddShape(ShapeFrom("circle,100,100,20"));
-    ClickDrawing(100, 100);
-    const WindowHandle editor = Program().ViewManager->Current();
-    ClickDrawing(300, 300); // empty space: the highlight and the editor stay
-    QCOMPARE(ShownAt(81, 101), kOrange);
-    QCOMPARE(Program().ViewManager->Current(), editor);
-}
-
-void TestMainWindow::updateRepaintsWithoutTheHighlight() {
-    AddShape(ShapeFrom("circle,100,100,20"));
-    ClickDrawing(100, 100);
-    const WindowHandle editor = Program().ViewManager->Current();
-    SetText(GetControl(editor, 101), "200");
-    QTest::mouseClick(WindowWidget(GetControl(editor, 801)), Qt::LeftButton);
-    QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"circle,200,100,20"});
-    QCOMPARE(ShownAt(201, 101), kShapeFill);
-    QCOMPARE(ShownAt(101, 101), kWhite);
-    QCOMPARE(ShownAt(181, 101), 0); // black again
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -39,105 +39,94 @@ class TestEditDialog : public QObject {
   private slots:
     void init() { StartProgram(); }
     void cleanup() { EndProgram(); }
-    void layout_data();
-    void layout();
-    void updateReadsBoxesLeniently_data();
-    void updateReadsBoxesLeniently();
-    void editAgainRefreshesTheSameDialog();
-    void updateForAShapeNoLongerInTheDrawingDoesNothing();
-    void theDialogGoesWithItsShape();
-};
 
-// clang-format off
-void TestEditDialog::layout_data() {
-    QTest::addColumn<std::string>("record");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("labels");
-    QTest::addColumn<int>("updateY");
-    QTest::newRow("circle") << std::string("circle,11,22,33") << "Edit Circle" << QStringList{"X", "Y", "Radius"} << 169;
-    QTest::newRow("rectangle") << std::string("rectangle,11,22,33,44") << "Edit Rectangle" << QStringList{"X", "Y", "Width", "Height"} << 222;
-    QTest::newRow("triangle") << std::string("triangle,11,22,33") << "Edit Triangle" << QStringList{"X", "Y", "Half side"} << 169;
-}
-// clang-format on
-
-void TestEditDialog::layout() {
-    QFETCH(std::string, record);
-    QFETCH(QString, caption);
-    QFETCH(QStringList, labels);
-    QFETCH(int, updateY);
-    const WindowHandle editor = Edit(record);
-    QCOMPARE(WindowWidget(editor)->windowTitle(), caption);
-    QCOMPARE(WindowWidget(editor)->parentWidget(), ClientWidget(Program().ViewPanel));
-    const QStringList values{"11", "22", "33", "44"};
-    for (int i = 0; i < labels.size(); ++i) {
-        QCOMPARE(qobject_cast<QLabel*>(Control(editor, 501 + i))->text(), labels[i]);
-        QCOMPARE(Control(editor, 501 + i)->geometry(), QRect(10, 10 + 53 * i, 80, 19));
-        QCOMPARE(qobject_cast<QLineEdit*>(Control(editor, 101 + i))->text(), values[i]);
-        QCOMPARE(Control(editor, 101 + i)->geometry(), QRect(10, 30 + 53 * i, 80, 23));
+    // clang-format off
+    void layout_data() {
+        QTest::addColumn<std::string>("record");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("updateY");
+        QTest::newRow("circle") << std::string("circle,11,22,33") << "Edit Circle" << QStringList{"X", "Y", "Radius"} << 169;
+        QTest::newRow("rectangle") << std::string("rectangle,11,22,33,44") << "Edit Rectangle" << QStringList{"X", "Y", "Width", "Height"} << 222;
+        QTest::newRow("triangle") << std::string("triangle,11,22,33") << "Edit Triangle" << QStringList{"X", "Y", "Half side"} << 169;
     }
-    QCOMPARE(GetControl(editor, 501 + static_cast<int>(labels.size())), WindowHandle{0});
-    QCOMPARE(Control(editor, 801)->geometry(), QRect(10, updateY, 80, 30));
-    QCOMPARE(Control(editor, 802)->geometry(), QRect(10, updateY + 33, 80, 30));
-    auto* box = qobject_cast<QLineEdit*>(Control(editor, 101));
-    QCOMPARE(box->window()->focusWidget(), box);
-    QTRY_COMPARE(box->selectedText(), QString("11")); // once the posted request has run
-}
+    // clang-format on
 
-// clang-format off
-void TestEditDialog::updateReadsBoxesLeniently_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<std::string>("record");
-    QTest::newRow("letters") << "abc" << std::string("rectangle,0,2,3,50");
-    QTest::newRow("12.5 ties to even") << "12.5" << std::string("rectangle,12,2,3,50");
-    QTest::newRow("13.5 ties to even") << "13.5" << std::string("rectangle,14,2,3,50");
-    QTest::newRow("hexadecimal, junk after it") << "&H20 px" << std::string("rectangle,32,2,3,50");
-}
-// clang-format on
+    void layout() {
+        QFETCH(std::string, record);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, labels);
+        QFETCH(int, updateY);
+        const WindowHandle editor = Edit(record);
+        QCOMPARE(WindowWidget(editor)->windowTitle(), caption);
+        QCOMPARE(WindowWidget(editor)->parentWidget(), ClientWidget(Program().ViewPanel));
+        const QStringList values{"11", "22", "33", "44"};
+        for (int i = 0; i < labels.size(); ++i) {
+            QCOMPARE(qobject_cast<QLabel*>(Control(editor, 501 + i))->text(), labels[i]);
+            QCOMPARE(Control(editor, 501 + i)->geometry(), QRect(10, 10 + 53 * i, 80, 19));
+            QCOMPARE(qobject_cast<QLineEdit*>(Control(editor, 101 + i))->text(), values[i]);
+            QCOMPARE(Control(editor, 101 + i)->geometry(), QRect(10, 30 + 53 * i, 80, 23));
+        }
+        QCOMPARE(GetControl(editor, 501 + static_cast<int>(labels.size())), WindowHandle{0});
+        QCOMPARE(Control(editor, 801)->geometry(), QRect(10, updateY, 80, 30));
+        QCOMPARE(Control(editor, 802)->geometry(), QRect(10, updateY + 33, 80, 30));
+        auto* box = qobject_cast<QLineEdit*>(Control(editor, 101));
+        QCOMPARE(box->window()->focusWidget(), box);
+        QTRY_COMPARE(box->selectedText(), QString("11")); // once the posted request has run
+    }
 
-void TestEditDialog::updateReadsBoxesLeniently() {
-    QFETCH(QString, typed);
-    QFETCH(std::string, record);
-    const MessageRecorder messages;
-    const WindowHandle editor = Edit("rectangle,1,2,3,4");
-    Type(editor, 101, typed);
-    Type(editor, 104, "50");
-    Press(editor, 801);
-    QCOMPARE(Records(Program().Shapes), std::vector{record});
-    QVERIFY(messages.Texts().empty());
-    QVERIFY(!WindowWidget(editor)->isVisible()); // hidden, not destroyed
-    QCOMPARE(IsLiveWindow(editor), -1);
-    QCOMPARE(Program().ViewManager->Count(), 0);
-}
+    // clang-format off
+    void updateReadsBoxesLeniently_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::string>("record");
+        QTest::newRow("letters") << "abc" << std::string("rectangle,0,2,3,50");
+        QTest::newRow("12.5 ties to even") << "12.5" << std::string("rectangle,12,2,3,50");
+        QTest::newRow("13.5 ties to even") << "13.5" << std::string("rectangle,14,2,3,50");
+        QTest::newRow("hexadecimal, junk after it") << "&H20 px" << std::string("rectangle,32,2,3,50");
+    }
+    // clang-format on
 
-void TestEditDialog::editAgainRefreshesTheSameDialog() {
-    const WindowHandle editor = Edit("triangle,5,6,7");
-    Type(editor, 101, "100");
-    Press(editor, 802); // Cancel: nothing stored
-    QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"triangle,5,6,7"});
-    QVERIFY(!WindowWidget(editor)->isVisible());
-    Program().Shapes.ITEM(1)->Edit();
-    QCOMPARE(Program().ViewManager->Current(), editor);
-    QCOMPARE(GetText(GetControl(editor, 101)), std::string("5"));
-    Edit("circle,1,2,3"); // another shape's editor takes its place
-    QVERIFY(!WindowWidget(editor)->isVisible());
-    QCOMPARE(WindowWidget(Program().ViewManager->Current())->pos(), QPoint(0, 0));
-}
+    void updateReadsBoxesLeniently() {
+        QFETCH(QString, typed);
+        QFETCH(std::string, record);
+        const MessageRecorder messages;
+        const WindowHandle editor = Edit("rectangle,1,2,3,4");
+        Type(editor, 101, typed);
+        Type(editor, 104, "50");
+        Press(editor, 801);
+        QCOMPARE(Records(Program().Shapes), std::vector{record});
+        QVERIFY(messages.Texts().empty());
+        QVERIFY(!WindowWidget(editor)->isVisible()); // hidden, not destroyed
+        QCOMPARE(IsLiveWindow(editor), -1);
+        QCOMPARE(Program().ViewManager->Count(), 0);
+    }
 
-void TestEditDialog::updateForAShapeNoLongerInTheDrawingDoesNothing() {
-    const WindowHandle editor = Edit("circle,1,2,3");
-    const LinkListCollection removed = ReplaceShapes({}); // keeps the shape and its dialog
-    Type(editor, 101, "50");
-    Press(editor, 801);
-    QCOMPARE(Records(removed), std::vector<std::string>{"circle,1,2,3"});
-    QCOMPARE(Program().ViewManager->Count(), 1); // not even the view is closed
-    QVERIFY(WindowWidget(editor)->isVisible());
-}
+    void editAgainRefreshesTheSameDialog() {
+        const WindowHandle editor = Edit("triangle,5,6,7");
+        Type(editor, 101, "100");
+        Press(editor, 802); // Cancel: nothing stored
+        QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"triangle,5,6,7"});
+        QVERIFY(!WindowWidget(editor)->isVisible());
+        Program().Shapes.ITEM(1)->Edit();
+        QCOMPARE(Program().ViewManager->Current(), editor);
+        QCOMPARE(GetText(GetControl(editor, 101)), std::string("5"));
+        Edit("circle,1,2,3"); // another shape's editor takes its place
+        QVERIFY(!WindowWidget(editor)->isVisible());
+        QCOMPARE(WindowWidget(Program().ViewManager->Current())->pos(), QPoint(0, 0));
+        PressButton("Clear"); // the dialogs go with their shapes
+        QCOMPARE(IsLiveWindow(editor), 0);
+    }
 
-void TestEditDialog::theDialogGoesWithItsShape() {
-    const WindowHandle editor = Edit("circle,1,2,3");
-    PressButton("Clear");
-    QCOMPARE(IsLiveWindow(editor), 0);
-}
+    void updateForAShapeNoLongerInTheDrawingDoesNothing() {
+        const WindowHandle editor = Edit("circle,1,2,3");
+        const LinkListCollection removed = ReplaceShapes({}); // keeps the shape and its dialog
+        Type(editor, 101, "50");
+        Press(editor, 801);
+        QCOMPARE(Records(removed), std::vector<std::string>{"circle,1,2,3"});
+        QCOMPARE(Program().ViewManager->Count(), 1); // not even the view is closed
+        QVERIFY(WindowWidget(editor)->isVisible());
+    }
+};
 
 QTEST_MAIN(TestEditDialog)
 #include "tst_editdialog.moc"

@@ -51,58 +51,57 @@ class TestFourthKind : public QObject {
   private slots:
     void init() { StartProgram({std::make_shared<cEllipse>()}); }
     void cleanup() { EndProgram(); }
-    void itsButtonComesAfterTheOthers();
-    void clickSelectsAndUpdateStores();
-    void saveAndLoadRoundTrip();
-};
 
-void TestFourthKind::itsButtonComesAfterTheOthers() {
-    const std::vector<std::pair<QString, int>> column{
-        {"ellipse", 112}, {"Clear", 146}, {"Save", 180}, {"Load", 214}};
-    for (std::size_t i = 0; i < column.size(); ++i) {
-        auto* button = qobject_cast<QPushButton*>(
-            WindowWidget(GetControl(Program().MainWindow, 104 + static_cast<int>(i))));
-        QVERIFY(button);
-        QCOMPARE(button->text(), column[i].first);
-        QCOMPARE(button->y(), column[i].second);
+    void itsButtonComesAfterTheOthers() {
+        const std::vector<std::pair<QString, int>> column{
+            {"ellipse", 112}, {"Clear", 146}, {"Save", 180}, {"Load", 214}};
+        for (std::size_t i = 0; i < column.size(); ++i) {
+            auto* button = qobject_cast<QPushButton*>(
+                WindowWidget(GetControl(Program().MainWindow, 104 + static_cast<int>(i))));
+            QVERIFY(button);
+            QCOMPARE(button->text(), column[i].first);
+            QCOMPARE(button->y(), column[i].second);
+        }
+        PressButton("ellipse");
+        QCOMPARE(std::string(Program().Shapes.ITEM(1)->ShapeName()), std::string("ellipse"));
     }
-    PressButton("ellipse");
-    QCOMPARE(std::string(Program().Shapes.ITEM(1)->ShapeName()), std::string("ellipse"));
-}
 
-void TestFourthKind::clickSelectsAndUpdateStores() {
-    AddShape(ShapeFrom("ellipse,100,100,30,10"));
-    ClickDrawing(125, 100);
-    QCOMPARE(ShownAt(71, 100), 0x0080FF); // outlined in orange
-    const WindowHandle editor = Program().ViewManager->Current();
-    QCOMPARE(WindowWidget(editor)->windowTitle(), QString("Edit Ellipse"));
-    QCOMPARE(qobject_cast<QLabel*>(WindowWidget(GetControl(editor, 504)))->text(),
-             QString("Radius Y"));
-    SetText(GetControl(editor, 103), "40");
-    QTest::mouseClick(WindowWidget(GetControl(editor, 801)), Qt::LeftButton);
-    QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"ellipse,100,100,40,10"});
-}
+    void clickSelectsAndUpdateStores() {
+        AddShape(ShapeFrom("ellipse,100,100,30,10"));
+        ClickDrawing(125, 100);
+        QCOMPARE(ShownAt(71, 100), 0x0080FF); // outlined in orange
+        const WindowHandle editor = Program().ViewManager->Current();
+        QCOMPARE(WindowWidget(editor)->windowTitle(), QString("Edit Ellipse"));
+        QCOMPARE(qobject_cast<QLabel*>(WindowWidget(GetControl(editor, 504)))->text(),
+                 QString("Radius Y"));
+        SetText(GetControl(editor, 103), "40");
+        QTest::mouseClick(WindowWidget(GetControl(editor, 801)), Qt::LeftButton);
+        QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"ellipse,100,100,40,10"});
+    }
 
-void TestFourthKind::saveAndLoadRoundTrip() {
-    const QTemporaryDir folder;
-    AddShape(ShapeFrom("ellipse,1,2,3,4"));
-    AddShape(ShapeFrom("circle,5,6,7"));
-    AnswerFilename(folder.filePath("pair.poly"));
-    PressButton("Save");
-    QCOMPARE(ReadAll(folder.filePath("pair.poly")), QByteArray("ellipse,1,2,3,4\r\ncircle,5,6,7"));
-    WriteAll(folder.filePath("more.poly"), ReadAll(folder.filePath("pair.poly")) + "\r\nELLIPSE,1");
-    ClearShapes();
-    const MessageRecorder messages;
-    AnswerChooser(folder.filePath("more.poly"));
-    PressButton("Load");
-    QCOMPARE(messages.Texts(),
-             std::vector<std::string>{"Invalid ellipse settings s/b ellipse,x,y,rx,ry"});
-    QCOMPARE(Program().Shapes.COUNT(), 3);
-    QCOMPARE(DrawingText(Program().Shapes).substr(0, 29),
-             std::string("ellipse,1,2,3,4\r\ncircle,5,6,7"));
-    Program().Shapes.ITEM(1)->FromText("circle,1,2,3");
-    QCOMPARE(messages.Texts().back(), std::string("Invalid setting, s/b ellipse"));
-}
+    void saveAndLoadRoundTrip() {
+        const QTemporaryDir folder;
+        AddShape(ShapeFrom("ellipse,1,2,3,4"));
+        AddShape(ShapeFrom("circle,5,6,7"));
+        AnswerFilename(folder.filePath("pair.poly"));
+        PressButton("Save");
+        QCOMPARE(ReadAll(folder.filePath("pair.poly")),
+                 QByteArray("ellipse,1,2,3,4\r\ncircle,5,6,7"));
+        WriteAll(folder.filePath("more.poly"),
+                 ReadAll(folder.filePath("pair.poly")) + "\r\nELLIPSE,1");
+        ClearShapes();
+        const MessageRecorder messages;
+        AnswerChooser(folder.filePath("more.poly"));
+        PressButton("Load");
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"Invalid ellipse settings s/b ellipse,x,y,rx,ry"});
+        QCOMPARE(Program().Shapes.COUNT(), 3);
+        QCOMPARE(DrawingText(Program().Shapes).substr(0, 29),
+                 std::string("ellipse,1,2,3,4\r\ncircle,5,6,7"));
+        Program().Shapes.ITEM(1)->FromText("circle,1,2,3");
+        QCOMPARE(messages.Texts().back(), std::string("Invalid setting, s/b ellipse"));
+    }
+};
 
 QTEST_MAIN(TestFourthKind)
 #include "tst_fourthkind.moc"
