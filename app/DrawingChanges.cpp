@@ -2,7 +2,6 @@
 
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
-#include "shapes/iShapeValues.h"
 
 void AddShape(std::shared_ptr<iShape> shape) {
     Program().Shapes.ADD(std::move(shape));
@@ -21,7 +20,7 @@ LinkListCollection ReplaceShapes(LinkListCollection shapes) {
 }
 
 std::optional<ShapeValues> UpdateShape(std::int32_t position, const ShapeValues& values) {
-    const auto shape = std::dynamic_pointer_cast<iShapeValues>(Program().Shapes.ITEM(position));
+    const std::shared_ptr<iShape>& shape = Program().Shapes.ITEM(position);
     if (!shape)
         return std::nullopt;
     const ShapeValues before = shape->Values();

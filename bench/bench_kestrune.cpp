@@ -6,7 +6,6 @@
 #include "file/DrawingFile.h"
 #include "shapes/LinkListCollection.h"
 #include "shapes/RandomSource.h"
-#include "shapes/iShapeValues.h"
 #include "ui/DialogService.h"
 
 #include <QApplication>
@@ -42,7 +41,7 @@ std::vector<PlainShape> ToPlain(const LinkListCollection& shapes) {
     std::vector<PlainShape> plain;
     for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
         const auto& shape = shapes.ITEM(i);
-        const ShapeValues v = std::dynamic_pointer_cast<iShapeValues>(shape)->Values();
+        const ShapeValues v = shape->Values();
         plain.push_back({KindNamed(shape->ShapeName()), v[0], v[1], v[2], v.size() > 3 ? v[3] : 0});
     }
     return plain;

@@ -3,7 +3,6 @@
 #include "shapes/ShapeKind.h"
 #include "shapes/cShapeEditDialog.h"
 #include "shapes/iShape.h"
-#include "shapes/iShapeValues.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +11,7 @@
 // What every shape class shares, derived from its kind: the values, the records and
 // their messages, the random defaults and the edit dialog. A class adds its kind, its
 // drawing and its hit test (through cShapeOf).
-class cShapeBase : public iShape, public iShapeValues {
+class cShapeBase : public iShape {
   public:
     std::string_view ShapeName() const final { return Kind().keyword; }
     std::string ToText() const final;

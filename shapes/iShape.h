@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shapes/ShapeValues.h"
 #include "ui/GraphicTypes.h"
 
 #include <cstdint>
@@ -38,6 +39,12 @@ class iShape {
     virtual std::shared_ptr<iShape> NewShape() const = 0;
     // kTrue when the point lies on the shape (outline included), else kFalse.
     virtual std::int32_t HitTest(std::int32_t x, std::int32_t y) const = 0;
+
+    // What every kind shares beyond the seven: its values, X, Y, then the sizes in record
+    // order, so the drawing can store, move or copy any shape without knowing its kind.
+    virtual ShapeValues Values() const = 0;
+    // Stores values in record order without any check; nothing is redrawn.
+    virtual void SetValues(const ShapeValues& values) = 0;
 
     ShapeIdentity Identity() const { return identity_; }
 

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "app/MainWindow.h"
 #include "shapes/RandomSource.h"
-#include "shapes/iShapeValues.h"
 
 #include <QTest>
 
@@ -139,7 +138,7 @@ class TestShapes : public QObject {
         int smallest = INT32_MAX, largest = INT32_MIN;
         for (int i = 0; i < 5000; ++i) {
             const ShapeValues v =
-                std::dynamic_pointer_cast<iShapeValues>(Prototype(kind)->NewShape())->Values();
+                Prototype(kind)->NewShape()->Values();
             for (std::size_t axis = 0; axis < 2; ++axis) {
                 const int size = v[v.size() == 4 ? 2 + axis : 2];
                 QVERIFY(size >= least && size <= most);
