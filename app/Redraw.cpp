@@ -1,6 +1,7 @@
 #include "app/Redraw.h"
 
 #include "app/ProgramState.h"
+#include "ui/BusyCursor.h"
 #include "ui/DialogService.h"
 #include "ui/GraphicService.h"
 
@@ -14,6 +15,7 @@ void RedrawShapes() {
 }
 
 void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollection& list) {
+    const BusyCursor busy;
     GraphicAttach(dialog, id, true);
     GraphicClear(MakeRgb(255, 255, 255), 0);
     GraphicSetWidth(kPenWidth);

@@ -213,7 +213,7 @@ int main(int argc, char* argv[]) {
         LinkListCollection shapes;
         Build(shapes, prototypes, count);
         const std::vector<PlainShape> plain = ToPlain(shapes);
-        const std::string text = DrawingText(shapes);
+        const std::string text = DrawingText(shapes).value_or("");
 
         QImage image(318, 318, QImage::Format_RGB32);
         repaint.push_back({"full repaint", count,
@@ -230,7 +230,7 @@ int main(int argc, char* argv[]) {
             {"save (build the text)", count,
              BestMs(
                  repeats,
-                 [&] { g_sink = g_sink + static_cast<std::int64_t>(DrawingText(shapes).size()); }),
+                 [&] { g_sink = g_sink + static_cast<std::int64_t>(DrawingText(shapes)->size()); }),
              BestMs(
                  repeats,
                  [&] { g_sink = g_sink + static_cast<std::int64_t>(FormatFloor(plain, buffer)); }),

@@ -2,15 +2,19 @@
 
 #include "text/StringBuilderA.h"
 #include "text/TextFields.h"
+#include "ui/MessageBox.h"
 
-std::string DrawingText(const LinkListCollection& shapes) {
+std::optional<std::string> DrawingText(const LinkListCollection& shapes, std::size_t most) {
     StringBuilderA text;
+    text.SetLimit(most);
     const std::int32_t count = shapes.COUNT();
     for (std::int32_t i = 1; i <= count; ++i) {
-        if (const auto& shape = shapes.ITEM(i))
-            text.ADD(shape->ToText());
-        if (i < count)
-            text.ADD(kLineEnd);
+        // A record is never empty: an empty one is a record that could not be built.
+        const std::string record = shapes.ITEM(i) ? shapes.ITEM(i)->ToText() : std::string();
+        if (record.empty() || text.ADD(record) != StringBuilderA::Ok)
+            return std::nullopt;
+        if (i < count && text.ADD(kLineEnd) != StringBuilderA::Ok)
+            return std::nullopt;
     }
     return text.STRING();
 }
@@ -26,8 +30,10 @@ const iShape* PrototypeNamed(const std::string& keyword, const LinkListCollectio
 }
 } // namespace
 
-LinkListCollection LoadDrawingText(const std::string& text, const LinkListCollection& prototypes) {
-    LinkListCollection shapes;
+namespace {
+// Appends a shape for each line whose keyword names a prototype.
+void LoadLines(std::string_view text, const LinkListCollection& prototypes,
+               LinkListCollection& shapes) {
     const std::int32_t count = CountFields(text, kLineEnd);
     for (const std::string_view line : SplitFields(text, kLineEnd, count)) {
         const std::int32_t comma = FindText(1, line, ",");
@@ -41,6 +47,25 @@ LinkListCollection LoadDrawingText(const std::string& text, const LinkListCollec
         shape->FromText(line);
         shapes.ADD(std::move(shape));
     }
+}
+} // namespace
+
+LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollection& prototypes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    LinkListCollection shapes;
+    std::size_t held = 0;
+    {
+        const MessageLimit messages(kMostRecordMessages);
+        LoadLines(text, prototypes, shapes);
+        held = messages.Held();
+    }
+    if (held > 0)
+        ShowMessage(std::to_string(held) +
+                        " more lines had invalid settings; each was loaded as a shape with "
+                        "random values.",
+                    kMessageOk, "");
     return shapes;
 }
 

@@ -13,19 +13,10 @@ FileResult Failure(const QString& reason) {
     return {false, reason.toLocal8Bit().toStdString()};
 }
 
-FileResult CheckNameLength(const QString& name) {
-    if (static_cast<std::size_t>(name.size()) > kMaxFileNameLength)
-        return Failure(
-            QStringLiteral("the name is longer than %1 characters").arg(kMaxFileNameLength));
-    return {true, {}};
-}
-
 } // namespace
 
 FileResult WriteDrawingFile(const std::string& name, const std::string& text) {
     const QString path = ToQt(name);
-    if (const FileResult length = CheckNameLength(path); !length.ok)
-        return length;
     // The atomic save renames a new file over the old one: it must never replace a folder,
     // a device or a pipe that happens to carry the name.
     const QFileInfo info(path);
@@ -34,6 +25,9 @@ FileResult WriteDrawingFile(const std::string& name, const std::string& text) {
     if (info.exists() && !info.isFile())
         return Failure(QStringLiteral("it is not a regular file"));
     QSaveFile file(path);
+    // In a folder the user cannot write, the new file cannot be made beside the old one:
+    // then the old file itself is written, if the user may.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return Failure(file.errorString());
     const auto size = static_cast<qint64>(text.size());
@@ -49,12 +43,9 @@ FileResult WriteDrawingFile(const std::string& name, const std::string& text) {
 
 FileResult ReadDrawingFile(const std::string& name, std::string& text) {
     const QString path = ToQt(name);
-    if (const FileResult length = CheckNameLength(path); !length.ok)
-        return length;
+    // Whether it exists, and why not, the system says when the file is opened.
     const QFileInfo info(path);
-    if (!info.exists())
-        return Failure(QStringLiteral("the file does not exist"));
-    if (!info.isFile())
+    if (info.exists() && !info.isFile())
         return Failure(QStringLiteral("it is not a regular file"));
     if (info.size() > kMaxDrawingFileBytes)
         return Failure(QStringLiteral("the file is too large to be a drawing"));

@@ -2,6 +2,7 @@
 
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
+#include "ui/BusyCursor.h"
 #include "ui/Prompts.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,13 @@ std::int32_t OnSave(const iDrawingDocument& document) {
     if (typed.empty())
         return 0;
     const std::string name = SaveFileName(typed);
-    const FileResult result = WriteDrawingFile(name, DrawingText(document.Shapes()));
+    FileResult result;
+    {
+        const BusyCursor busy;
+        const std::optional<std::string> text = DrawingText(document.Shapes());
+        result = text ? WriteDrawingFile(name, *text)
+                      : FileResult{false, "there was not enough memory to assemble its text"};
+    }
     if (!result.ok)
         Report("The drawing was not saved to", name, result.reason);
     return 0;
@@ -42,6 +49,7 @@ std::int32_t OnLoad(iDrawingDocument& document) {
     if (!name.empty()) {
         // The whole file is read before the drawing is touched, so a file that cannot be
         // read leaves the drawing as it was.
+        const BusyCursor busy;
         std::string text;
         const FileResult result = ReadDrawingFile(name, text);
         if (result.ok)

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     }
     // The whole drawing's text loads back to the same drawing.
-    const std::string drawing = DrawingText(shapes);
+    const std::string drawing = DrawingText(shapes).value();
     if (DrawingText(LoadDrawingText(drawing, Prototypes())) != drawing)
         std::abort();
     return 0;

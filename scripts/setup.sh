@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev                 # Qt 6 Core, Gui, Widgets, Test and the platform plugins
     fonts-dejavu-core            # a font for the offscreen platform
     clang                        # sanitizer and fuzzing builds
-    xvfb xauth xdotool imagemagick libx11-dev  # the real-window smoke test
+    xvfb xauth xdotool imagemagick libx11-dev  # the real-window smoke test,
+    openbox x11-utils            # under a window manager that frames it
 )
 
 is_installed() {

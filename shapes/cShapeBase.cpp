@@ -8,14 +8,14 @@
 
 std::string cShapeBase::ToText() const {
     StringBuilderA record;
-    record.ADD(std::string(ShapeName()) + ',');
+    bool whole = record.ADD(std::string(ShapeName()) + ',') == StringBuilderA::Ok;
     const std::size_t count = Kind().values.size();
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0)
-            record.ADD(",");
-        record.ADD(FormatNumber(values_[i], "0"));
+            whole = whole && record.ADD(",") == StringBuilderA::Ok;
+        whole = whole && record.ADD(FormatNumber(values_[i], "0")) == StringBuilderA::Ok;
     }
-    return record.STRING();
+    return whole ? record.STRING() : std::string(); // never a part of a record
 }
 
 void cShapeBase::FromText(std::string_view record) {

@@ -3,9 +3,6 @@
 #include "ui/DialogWindow.h"
 #include "ui/WindowRegistry.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <algorithm>
 
 std::int32_t ShowStateFromStyle(std::uint32_t style) {
@@ -56,11 +53,7 @@ void MoveTopLevel(QWidget& window, WindowHandle owner, QPoint position) {
 
 void PlaceTopLevel(DialogWindow& window, const DialogRecord& record, QPoint position) {
     if (record.style & Style::Centre) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const QRect work = screen ? screen->availableGeometry() : QRect();
-        const QSize outer = window.frameGeometry().size();
-        window.move(std::max(0, (work.left() + work.right() + 1 - outer.width()) / 2),
-                    std::max(0, (work.top() + work.bottom() + 1 - outer.height()) / 2));
+        window.KeepCentred();
         return;
     }
     MoveTopLevel(window, record.parent, position);

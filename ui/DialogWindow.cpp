@@ -1,8 +1,14 @@
 #include "ui/DialogWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 DialogWindow::DialogWindow(WindowHandle handle, QWidget* parent, int frameWidth)
     : QFrame(parent), handle_(handle), client_(new QWidget(this)) {
@@ -49,4 +55,43 @@ void DialogWindow::SetOuterSize(QSize size) {
 void DialogWindow::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     client_->setGeometry(contentsRect());
+}
+
+void DialogWindow::KeepCentred() {
+    centred_ = true;
+    Centre();
+}
+
+void DialogWindow::Centre() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect work = screen ? screen->availableGeometry() : QRect();
+    const QSize outer = frameGeometry().size();
+    centredFrame_ = outer - size();
+    target_ = QPoint(std::max(work.left(), work.left() + (work.width() - outer.width()) / 2),
+                     std::max(work.top(), work.top() + (work.height() - outer.height()) / 2));
+    // Before the window is up, its own place is the frame's. Once it is up, the window
+    // asks for the frame's place (north-west gravity), which any window manager honours.
+    if (isVisible() && windowHandle())
+        windowHandle()->setPosition(target_);
+    else
+        move(target_);
+}
+
+void DialogWindow::CentreIfFramedAnew() {
+    if (!centred_ || !isWindow())
+        return;
+    if (frameGeometry().size() - size() != centredFrame_)
+        Centre();
+}
+
+void DialogWindow::moveEvent(QMoveEvent* event) {
+    QFrame::moveEvent(event);
+    CentreIfFramedAnew();
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    CentreIfFramedAnew();
+    // Some window managers tell the frame only after the window is up.
+    QTimer::singleShot(100, this, [this] { CentreIfFramedAnew(); });
 }

@@ -18,6 +18,10 @@ class DialogWindow : public QFrame {
     QWidget* Client() const { return client_; }
     // Sets the outer size; the client area follows at once, shown or not.
     void SetOuterSize(QSize size);
+    // Centres the whole window, frame included, in the work area: now, and again once
+    // the window manager has framed it (the frame is not known before).
+    void KeepCentred();
+    void StopCentring() { centred_ = false; }
 
   signals:
     // The close box or Alt+F4.
@@ -29,8 +33,17 @@ class DialogWindow : public QFrame {
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // The frame's extra size, once it is known and differs from the one centred for.
+    void CentreIfFramedAnew();
+    void Centre();
+
     WindowHandle handle_;
     QWidget* client_;
+    bool centred_ = false;
+    QSize centredFrame_; // what the frame added to the size when last centred
+    QPoint target_;      // where the frame's top-left corner is to be
 };

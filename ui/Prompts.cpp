@@ -1,19 +1,18 @@
 #include "ui/Prompts.h"
 
 #include "text/QtText.h"
+#include "ui/DialogService.h"
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
+#include <QLineEdit>
 #include <QScreen>
-
-#include <utility>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
-
-MessageSink::Receiver g_sink;
 
 constexpr qsizetype kMaxPromptAnswer = 255;
 constexpr qsizetype kMaxStartFileName = 259;
@@ -39,26 +38,6 @@ constexpr std::uint32_t kTabStop = kShown | Style::TabStop;
 
 } // namespace
 
-MessageSink::MessageSink(Receiver receiver)
-    : previous_(std::exchange(g_sink, std::move(receiver))) {}
-
-MessageSink::~MessageSink() {
-    g_sink = std::move(previous_);
-}
-
-std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std::string& title) {
-    if (g_sink)
-        return g_sink(text, style, title);
-    QMessageBox box(QMessageBox::NoIcon, TitleOrDefault(title), ToQt(text), QMessageBox::Ok);
-    box.setWindowModality((style & kMessageTaskModal) ? Qt::ApplicationModal : Qt::WindowModal);
-    if (style & kMessageForeground) {
-        box.raise();
-        box.activateWindow();
-    }
-    box.exec();
-    return kAnswerOk;
-}
-
 std::string PromptText(const std::string& prompt, const std::string& title,
                        const std::string& defaultText, std::int32_t x, std::int32_t y) {
     const bool place = x >= 0 && y >= 0;
@@ -68,7 +47,7 @@ std::string PromptText(const std::string& prompt, const std::string& title,
         return {};
     std::string answer;
     auto onOk = [&answer](WindowHandle owner, std::uint32_t, std::uint32_t, std::int32_t) {
-        answer = FromQt(ToQt(GetText(GetControl(owner, kPromptText))).left(kMaxPromptAnswer));
+        answer = GetText(GetControl(owner, kPromptText));
         CloseDialog(owner, kIdOk);
         return 1;
     };
@@ -82,10 +61,14 @@ std::string PromptText(const std::string& prompt, const std::string& title,
     AddControl(kPushButton, dialog, kIdCancel, "Cancel", 104, 19, 40, 10, kTabStop, 0, onCancel);
     AddControl(kTextBox, dialog, kPromptText, defaultText, 4, 82, 140, 12,
                kTabStop | Style::Border | Style::AutoHScroll, 0);
+    const WindowHandle box = GetControl(dialog, kPromptText);
+    if (auto* edit = qobject_cast<QLineEdit*>(WindowWidget(box)))
+        edit->setMaxLength(kMaxPromptAnswer);
+    if (QWidget* window = WindowWidget(dialog))
+        window->setWindowModality(Qt::ApplicationModal);
     if (place)
         MoveDialog(dialog, x, y);
     FocusControl(dialog, kPromptText);
-    const WindowHandle box = GetControl(dialog, kPromptText);
     PostSelectText(box, 0, static_cast<std::int32_t>(ToQt(GetText(box)).size()));
     ShowModal(dialog);
     return answer;
@@ -95,6 +78,11 @@ std::string ChooseOpenFile(WindowHandle owner, std::int32_t x, std::int32_t y,
                            const std::string& title, const std::string& startFolder,
                            const std::vector<FileFilter>& filters, const std::string& startFile,
                            const std::string& defaultExtension, std::uint32_t flags) {
+    // Qt's chooser keeps its history in the user's settings; the program persists nothing,
+    // so the chooser's settings live in a folder that goes with it.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     // Qt's chooser leaves the process's current directory alone.
     QFileDialog chooser(nullptr, ToQt(title),
                         startFolder.empty() ? QDir::currentPath() : ToQt(startFolder));

@@ -83,6 +83,8 @@ void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {
         return;
     }
     const DialogRecord* record = Windows().Dialog(dialog);
+    if (record && record->window)
+        record->window->StopCentring(); // placed where the caller says, from now on
     MoveTopLevel(*window, record ? record->parent : 0, QPoint(x, y));
 }
 

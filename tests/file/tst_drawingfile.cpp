@@ -3,15 +3,43 @@
 #include "app/ProgramState.h"
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
+#include "ui/WindowRegistry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
+
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace std::string_literals;
 Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace {
+// While alive, this thread has no power to override file permissions, as a user has none:
+// tests run as root, where a read-only folder alone refuses nothing.
+class WithoutFileOverride {
+  public:
+    WithoutFileOverride() {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct dropped[2] = {saved_[0], saved_[1]};
+        dropped[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        syscall(SYS_capset, &header_, dropped);
+    }
+    ~WithoutFileOverride() { syscall(SYS_capset, &header_, saved_); }
+
+  private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
+} // namespace
 
 class TestDrawingFile : public QObject {
     Q_OBJECT
@@ -33,6 +61,7 @@ class TestDrawingFile : public QObject {
         QTest::addColumn<std::vector<std::string>>("records"); // "*" stands for random values
         QTest::addColumn<std::vector<std::string>>("messages");
         using V = std::vector<std::string>;
+        QTest::newRow("UTF-8 byte-order mark") << "\xEF\xBB\xBF" "circle,1,2,3\r\n\xEF\xBB\xBF" "circle,4"s << V{"circle,1,2,3"} << V{};
         QTest::newRow("two records") << "circle,120,87,25\r\nrectangle,10,20,80,40"s << V{"circle,120,87,25", "rectangle,10,20,80,40"} << V{};
         QTest::newRow("empty text") << ""s << V{} << V{};
         QTest::newRow("leading blank: ignored") << " circle,1,2,3"s << V{} << V{};
@@ -137,6 +166,71 @@ class TestDrawingFile : public QObject {
         QCOMPARE(messages.Texts().size(), std::size_t{1});
         QVERIFY(QString::fromStdString(messages.Texts()[0]).contains("pipe.poly"));
         QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"circle,1,2,3"});
+    }
+
+    void floodOfBadRecordsShowsElevenMessagesWhileBusy() {
+        std::string text;
+        for (int i = 0; i < 200000; ++i)
+            text += "circle,1,2\r\n";
+        WriteAll(Path("flood.poly"), QByteArray::fromStdString(text));
+        std::vector<std::string> shown;
+        bool busy = true;
+        const MessageSink sink([&](const std::string& message, std::uint32_t, const std::string&) {
+            shown.push_back(message);
+            busy = busy && QApplication::overrideCursor() &&
+                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            return kAnswerOk;
+        });
+        AnswerChooser(Path("flood.poly"));
+        PressButton("Load");
+        QCOMPARE(shown.size(), std::size_t{11});
+        QCOMPARE(shown.back(), "199990 more lines had invalid settings; each was loaded as a "
+                               "shape with random values."s);
+        QVERIFY(busy);
+        QVERIFY(!QApplication::overrideCursor()); // and no longer afterwards
+        QCOMPARE(Program().Shapes.COUNT(), 200000);
+    }
+
+    void namesTheSystemTakesLoadBack() {
+        QString folder = folder_.path();
+        while (folder.size() < 281 - 12)
+            QVERIFY(QDir().mkpath(folder += "/" + QString(40, 'd')));
+        const QString path = folder + "/drawing.poly";
+        QVERIFY(path.size() >= 281);
+        QVERIFY(WriteDrawingFile(path.toStdString(), "circle,1,2,3").ok);
+        std::string text;
+        QVERIFY(ReadDrawingFile(path.toStdString(), text).ok);
+        QCOMPARE(text, "circle,1,2,3"s);
+    }
+
+    void saveInAFolderTheUserCannotWrite() {
+        QVERIFY(QDir().mkdir(Path("locked")));
+        WriteAll(Path("locked/old.poly"), "old");
+        QVERIFY(chmod(QFile::encodeName(Path("locked")).constData(), 0555) == 0);
+        const WithoutFileOverride user;
+        QVERIFY(WriteDrawingFile(Path("locked/old.poly").toStdString(), "circle,1,2,3").ok);
+        QCOMPARE(ReadAll(Path("locked/old.poly")), QByteArray("circle,1,2,3")); // in place
+        QVERIFY(!WriteDrawingFile(Path("locked/new.poly").toStdString(), "x").ok);
+        QVERIFY(!QFile::exists(Path("locked/new.poly")));
+        chmod(QFile::encodeName(Path("locked")).constData(), 0755);
+    }
+
+    void savePromptBlocksTheMainWindow() {
+        bool modal = false;
+        WhenWindowAppears(kDefaultTitle, [&modal](QWidget* prompt) {
+            modal = QApplication::activeModalWidget() == prompt;
+            // A click as the window system delivers it, modal windows and all.
+            QWidget* main = WindowWidget(Program().MainWindow);
+            QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
+                              ClientWidget(Program().MainWindow)->mapTo(main, QPoint(390, 25)));
+            QTest::keyClick(prompt->findChild<QLineEdit*>(), Qt::Key_Escape);
+        });
+        PressButton("Save");
+        QVERIFY(modal);
+        QCOMPARE(Program().Shapes.COUNT(), 0);
+        QCOMPARE(DrawingText(Program().Shapes, 0), std::string()); // the empty drawing fits
+        AddShape(ShapeFrom("circle,1,2,3"));
+        QVERIFY(!DrawingText(Program().Shapes, 5).has_value()); // never a part of the text
     }
 };
 

@@ -96,7 +96,7 @@ class TestFourthKind : public QObject {
         QCOMPARE(messages.Texts(),
                  std::vector<std::string>{"Invalid ellipse settings s/b ellipse,x,y,rx,ry"});
         QCOMPARE(Program().Shapes.COUNT(), 3);
-        QCOMPARE(DrawingText(Program().Shapes).substr(0, 29),
+        QCOMPARE(DrawingText(Program().Shapes)->substr(0, 29),
                  std::string("ellipse,1,2,3,4\r\ncircle,5,6,7"));
         Program().Shapes.ITEM(1)->FromText("circle,1,2,3");
         QCOMPARE(messages.Texts().back(), std::string("Invalid setting, s/b ellipse"));

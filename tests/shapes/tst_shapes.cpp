@@ -137,8 +137,7 @@ class TestShapes : public QObject {
         SeedRandom(0x1234567);
         int smallest = INT32_MAX, largest = INT32_MIN;
         for (int i = 0; i < 5000; ++i) {
-            const ShapeValues v =
-                Prototype(kind)->NewShape()->Values();
+            const ShapeValues v = Prototype(kind)->NewShape()->Values();
             for (std::size_t axis = 0; axis < 2; ++axis) {
                 const int size = v[v.size() == 4 ? 2 + axis : 2];
                 QVERIFY(size >= least && size <= most);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The real program in a real X server (Xvfb): it starts, shows its window, draws a
-# shape when its button is clicked, costs next to no CPU while idle, and exits with 0
-# when its window is closed. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
+# The real program in a real X server (Xvfb) under a window manager with title bars: it
+# starts, shows its window centred, frame included, draws a shape when its button is
+# clicked, costs next to no CPU while idle, and exits with 0 when its window is closed. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
     exec env SMOKE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
@@ -11,9 +11,16 @@ program=$1
 close_window=$2
 screenshot=${3:-}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 fail() { echo "smoke: $*" >&2; exit 1; }
+
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill "$wm" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 
 # The platform the desktop gives, not the test suites' offscreen one.
 env -u QT_QPA_PLATFORM "$program" &
@@ -21,13 +28,22 @@ pid=$!
 
 window=""
 for _ in $(seq 100); do
-    window=$(xdotool search --name '^Kestrune$' 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --name '^Kestrune$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || fail "no window titled Kestrune appeared"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -eq 560 ] && [ "$HEIGHT" -eq 320 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 560x320"
+
+# The whole window, frame included, centred on the 1024 x 768 screen within 2 pixels.
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')"
+[ "$top" -gt 0 ] || fail "the window manager gave the window no title bar"
+dx=$(( 2 * (X - left) + WIDTH + left + right - 1024 ))
+dy=$(( 2 * (Y - top) + HEIGHT + top + bottom - 768 ))
+[ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] || fail "the framed window is off centre by ($((dx / 2)), $((dy / 2)))"
 
 shape_fill_pixels() {
     import -window root "$work/screen.png"

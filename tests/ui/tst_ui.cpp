@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -126,12 +127,14 @@ class TestUi : public QObject {
     }
 
     void prompts() {
-        WhenWindowAppears(kDefaultTitle, [](QWidget* window) {
+        Qt::TextFormat format = Qt::AutoText;
+        WhenWindowAppears(kDefaultTitle, [&format](QWidget* window) {
             auto* box = qobject_cast<QMessageBox*>(window);
-            QCOMPARE(box->text(), QString("Invalid button!"));
+            format = box->text() == "<b>x</b>.poly" ? box->textFormat() : format;
             box->button(QMessageBox::Ok)->click();
         });
-        QCOMPARE(ShowMessage("Invalid button!", kMessageOk, ""), kAnswerOk);
+        QCOMPARE(ShowMessage("<b>x</b>.poly", kMessageOk, ""), kAnswerOk);
+        QCOMPARE(format, Qt::PlainText); // shown as typed, never as markup
         AnswerFilename(QString(300, 'a'));
         QCOMPARE(PromptText("Filename?", "", "", -1, -1), std::string(255, 'a'));
         QStringList filters;
@@ -143,12 +146,17 @@ class TestUi : public QObject {
             chooser->reject();
         });
         const QString before = QDir::currentPath();
+        const QString settings =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            "/QtProject.conf";
+        QFile::remove(settings);
         QCOMPARE(ChooseOpenFile(0, kNoPosition, kNoPosition, "Open file", "", {{"Poly", "*.poly"}},
                                 "", ".poly", kFileMustExist),
                  std::string());
         QCOMPARE(filters, QStringList{"Poly (*.poly)"});
         QCOMPARE(opened, before); // no folder given: the current one, and it stays current
         QCOMPARE(QDir::currentPath(), before);
+        QVERIFY(!QFile::exists(settings)); // the chooser persists nothing
     }
 };
 
