@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Commands.h"
+#include "app/DrawingHistory.h"
 #include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "file/FileCommands.h"
@@ -11,6 +12,7 @@
 #include "shapes/cTriangle.h"
 #include "ui/DialogService.h"
 #include "ui/GraphicService.h"
+#include "ui/HistoryKeys.h"
 
 #include <QTime>
 
@@ -86,6 +88,7 @@ void BuildMainWindow() {
     program.ViewManager->SetContainer(program.ViewPanel);
     program.ViewManager->SetAllowEmpty(-1);
     ShowModeless(program.ViewPanel);
+    RouteHistoryKeys(program.MainWindow, UndoChange, RedoChange);
 }
 
 void StartUp() {

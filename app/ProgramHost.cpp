@@ -1,6 +1,6 @@
 #include "app/ProgramHost.h"
 
-#include "app/DrawingChanges.h"
+#include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 
@@ -37,5 +37,5 @@ const LinkListCollection& cProgramHost::Prototypes() const {
 }
 
 void cProgramHost::ReplaceShapes(LinkListCollection loaded) {
-    ::ReplaceShapes(std::move(loaded));
+    LoadShapes(std::move(loaded));
 }

@@ -14,6 +14,7 @@ void ReleaseProgram() {
     if (!g_program)
         return;
     g_program->Shapes.CLEAR();
+    g_program->History.reset();
     g_program->ShapeTypes.CLEAR();
     g_program->ViewManager.reset();
     g_program.reset();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/cDragMove.h"
 #include "app/cViewManager.h"
 #include "shapes/LinkListCollection.h"
 #include "ui/WindowTypes.h"
+
+#include <QUndoStack>
 
 #include <memory>
 
@@ -14,13 +17,17 @@ struct ProgramState {
     WindowHandle MainWindow = 0;
     WindowHandle ViewPanel = 0;
     std::unique_ptr<cViewManager> ViewManager = std::make_unique<cViewManager>();
+    // Every change to the drawing, to undo and redo; it keeps the shapes it needs alive.
+    std::unique_ptr<QUndoStack> History = std::make_unique<QUndoStack>();
+    cDragMove Drag; // the shape being dragged, if any
 };
 
 // The control ID of the drawing area in the main window.
 constexpr std::int32_t kDrawingAreaId = 101;
 
 ProgramState& Program();
-// Releases Shapes, ShapeTypes and the view manager, in that order, as the program ends.
+// Releases Shapes (and the history), ShapeTypes and the view manager, in that order, as
+// the program ends.
 void ReleaseProgram();
 // A fresh, empty state in place of the current one, for a new start.
 void ResetProgram();

@@ -207,7 +207,7 @@ int main(int argc, char* argv[]) {
                 "target    |\n");
     std::printf("|------------------------|---------|---------------|---------------|--------|-----"
                 "------|\n");
-    std::vector<Row> repaint, load, save, hit;
+    std::vector<Row> repaint, load, save, hit, drag;
     for (const int count : {1000, 10000, 100000}) {
         const int repeats = count >= 100000 ? 3 : 10;
         LinkListCollection shapes;
@@ -235,12 +235,28 @@ int main(int argc, char* argv[]) {
                  repeats,
                  [&] { g_sink = g_sink + static_cast<std::int64_t>(FormatFloor(plain, buffer)); }),
              3});
+        // One frame of a drag of the shape in the middle of the drawing.
+        const std::int32_t middle = count / 2;
+        BeginDragLayers(dialog, 101, shapes, middle);
+        const QImage beneath = image.copy();
+        drag.push_back(
+            {"drag frame", count,
+             BestMs(repeats * 10, [&] { DrawDragFrame(dialog, 101, *shapes.ITEM(middle)); }),
+             BestMs(repeats * 10,
+                    [&] {
+                        image = beneath.copy();
+                        QPainter painter(&image);
+                        painter.setBrush(QColor(168, 255, 255));
+                        painter.drawEllipse(QRectF(100, 100, 39, 39));
+                    }),
+             3});
+        EndDragLayers(dialog, 101);
         hit.push_back(
             {"click that hits nothing", count,
              BestMs(repeats * 10, [&] { g_sink = g_sink + FindShapeAt(shapes, -5, -5); }),
              BestMs(repeats * 10, [&] { g_sink = g_sink + HitSearchFloor(plain, -5, -5); }), 3});
     }
-    for (const auto* rows : {&repaint, &load, &save, &hit})
+    for (const auto* rows : {&repaint, &load, &save, &hit, &drag})
         for (const Row& row : *rows)
             Print(row, "ms");
 
@@ -256,7 +272,7 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf("\nGrowth, ours at 10x the shapes (linear: at most 11x):\n");
-    for (const auto* rows : {&repaint, &load, &save, &hit}) {
+    for (const auto* rows : {&repaint, &load, &save, &hit, &drag}) {
         const std::vector<Row>& r = *rows;
         std::printf("  %-24s 1k->10k %5.1fx   10k->100k %5.1fx\n", r[0].operation,
                     r[1].ours / r[0].ours, r[2].ours / r[1].ours);

@@ -11,6 +11,10 @@
 class LinkListCollection {
   public:
     void ADD(std::shared_ptr<iShape> item);
+    // Puts the item at position index (1..COUNT() + 1), moving those from there down.
+    void INSERT(std::int32_t index, std::shared_ptr<iShape> item);
+    // Takes out the item at position index and hands it over (empty outside 1..COUNT()).
+    std::shared_ptr<iShape> REMOVE(std::int32_t index);
     // Removes every item. The list is already empty while the items are destroyed, so a
     // destructor that looks at the list sees it as it is.
     void CLEAR();

@@ -43,5 +43,7 @@ std::int32_t IsLiveWindow(WindowHandle window);
 // The pointer position of the click being handled (else the current cursor position),
 // in client coordinates of the dialog.
 ClientPoint GetCursorClientPos(WindowHandle dialog);
+// How far, in pixels, the pointer must move with a button held before it is a drag.
+std::int32_t DragDistance();
 // Selects characters start..end of a text box once queued events are processed.
 void PostSelectText(WindowHandle textBox, std::int32_t start, std::int32_t end);

@@ -2,6 +2,7 @@
 
 #include "ui/WindowRegistry.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -49,11 +50,34 @@ void GraphicControl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
-    if (event.button() != Qt::LeftButton)
+    if (event.button() == Qt::RightButton)
+        code = Notification::MenuAtPointer;
+    else if (event.button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);
+    Notify(code, event.globalPosition().toPoint());
+}
+
+void GraphicControl::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton)
+        Notify(Notification::PointerDragged, event->globalPosition().toPoint());
+}
+
+void GraphicControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Notify(Notification::PointerReleased, event->globalPosition().toPoint());
+}
+
+// The Menu key or Shift+F10; a right press has asked already.
+void GraphicControl::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        Notify(Notification::MenuFromKeyboard, mapToGlobal(rect().center()));
+}
+
+void GraphicControl::Notify(std::uint32_t code, QPoint globalPosition) {
     if (style_ & Style::NotifyClicks)
-        emit pressed(code, event.globalPosition().toPoint());
+        emit pressed(code, globalPosition);
 }
 
 GraphicControl* GraphicControlOf(WindowHandle control) {

@@ -21,7 +21,8 @@ class GraphicControl : public QWidget {
     GraphicSurface& Surface();
 
   signals:
-    // A left-button press (code Clicked) or the second press of a double click, at a
+    // What the pointer did, as a notification code (Clicked for a left press,
+    // DoubleClicked, PointerDragged, PointerReleased, MenuAtPointer, MenuFromKeyboard), at a
     // position on the screen.
     void pressed(std::uint32_t code, QPoint globalPosition);
 
@@ -29,11 +30,15 @@ class GraphicControl : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     int BorderWidth() const;
-    // A left-button press: focus, then the signal.
+    // A press: focus, then the signal.
     void Pressed(const QMouseEvent& event, std::uint32_t code);
+    void Notify(std::uint32_t code, QPoint globalPosition);
 
     WindowHandle handle_;
     std::uint32_t style_;

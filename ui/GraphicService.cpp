@@ -77,6 +77,24 @@ void GraphicRedraw() {
         surface->Redraw();
 }
 
+void GraphicKeep(std::int32_t slot) {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target(); surface && slot >= 0)
+        surface->Keep(static_cast<std::size_t>(slot));
+}
+
+void GraphicRestore(std::int32_t slot) {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target(); surface && slot >= 0)
+        surface->Restore(static_cast<std::size_t>(slot));
+}
+
+void GraphicForget() {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target())
+        surface->Forget();
+}
+
 std::int32_t GraphicLastError() {
     return t_lastError;
 }

@@ -27,6 +27,11 @@ void GraphicPolygon(std::span<const PolygonPoint> points, RgbColor outline = kDe
                     std::int32_t fillMode = 0);
 // Shows the whole bitmap now.
 void GraphicRedraw();
+// Pictures kept for later: GraphicKeep keeps a copy of the bitmap in a slot,
+// GraphicRestore makes a kept copy the bitmap again (cheaply), GraphicForget drops them.
+void GraphicKeep(std::int32_t slot);
+void GraphicRestore(std::int32_t slot);
+void GraphicForget();
 
 constexpr std::int32_t kErrorNotGraphicControl = 5;
 std::int32_t GraphicLastError();

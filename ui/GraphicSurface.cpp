@@ -142,17 +142,45 @@ void GraphicSurface::Polygon(std::span<const PolygonPoint> points, RgbColor outl
         painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
         painter.drawPolygon(polygon, fillMode == 0 ? Qt::WindingFill : Qt::OddEvenFill);
     }
-    Changed(bitmap_.rect());
+    const int grow = penWidth_ / 2 + 1;
+    Changed(polygon.boundingRect().adjusted(-grow, -grow, grow, grow));
+}
+
+void GraphicSurface::Forget() {
+    kept_.clear();
+    restored_ = SIZE_MAX;
+}
+
+void GraphicSurface::Keep(std::size_t slot) {
+    if (kept_.size() <= slot)
+        kept_.resize(slot + 1);
+    kept_[slot] = bitmap_;
+}
+
+void GraphicSurface::Restore(std::size_t slot) {
+    if (slot >= kept_.size() || kept_[slot].isNull())
+        return;
+    // Restored again, the bitmap differs from what it was only where it was drawn on since.
+    const QRect changed = slot == restored_ ? drawn_ : bitmap_.rect();
+    bitmap_ = kept_[slot]; // shared until the next drawing, which copies it once
+    restored_ = slot;
+    Changed(changed);
+    drawn_ = QRect();
 }
 
 void GraphicSurface::Redraw() {
+    // The whole bitmap shows from now on; only what changed needs painting again.
+    const QRect changed = dirty_;
     dirty_ = QRect();
-    ShowOnScreen(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()));
+    screen_ = bitmap_;
+    if (!changed.isEmpty())
+        control_->repaint(changed.translated(clientOffset_));
 }
 
 void GraphicSurface::Changed(QRect rect) {
     const QRect whole(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize());
     dirty_ = dirty_.united(rect.normalized().intersected(whole));
+    drawn_ = drawn_.united(rect.normalized().intersected(whole));
     if (deferred_)
         return;
     const QRect shown = dirty_;

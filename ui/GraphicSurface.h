@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QRect>
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class QWidget;
 
@@ -29,6 +31,11 @@ class GraphicSurface {
     void Polygon(std::span<const PolygonPoint> points, RgbColor outline, RgbColor fill,
                  std::int32_t fillStyle, std::int32_t fillMode);
     void Redraw();
+    // For a shape on the move: Keep keeps a copy of the bitmap in a slot, Restore makes it
+    // the bitmap again.
+    void Keep(std::size_t slot);
+    void Restore(std::size_t slot);
+    void Forget();
 
     const QImage& Bitmap() const { return bitmap_; }
     const QImage& ScreenImage() const { return screen_; }
@@ -41,7 +48,10 @@ class GraphicSurface {
     QPoint clientOffset_;
     QImage bitmap_;
     QImage screen_;
+    std::vector<QImage> kept_;
     QRect dirty_;
+    QRect drawn_; // what was drawn since the last Restore
+    std::size_t restored_ = SIZE_MAX;
     RgbColor foreColor_;
     RgbColor backColor_;
     std::int32_t penWidth_ = 0;

@@ -5,6 +5,7 @@
 #include "ui/DialogWindow.h"
 #include "ui/WindowRegistry.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,4 +124,8 @@ void PostSelectText(WindowHandle textBox, std::int32_t start, std::int32_t end) 
     // A timer rather than a posted event: showing a window delivers its children's posted
     // events at once, and the selection must come after the window is up.
     QTimer::singleShot(0, box, [box, start, end] { box->setSelection(start, end - start); });
+}
+
+std::int32_t DragDistance() {
+    return QApplication::startDragDistance();
 }

@@ -22,6 +22,12 @@ constexpr std::uint32_t Command = 0x0111;
 namespace Notification {
 constexpr std::uint32_t Clicked = 0;
 constexpr std::uint32_t DoubleClicked = 1;
+// A graphic control's own: the left button moved while held down, released; a context
+// menu asked for with the right button (at the pointer) or from the keyboard.
+constexpr std::uint32_t PointerDragged = 0x8001;
+constexpr std::uint32_t PointerReleased = 0x8002;
+constexpr std::uint32_t MenuAtPointer = 0x8003;
+constexpr std::uint32_t MenuFromKeyboard = 0x8004;
 } // namespace Notification
 
 // Command IDs produced by the Enter and Esc keys.

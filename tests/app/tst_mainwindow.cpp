@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "app/Commands.h"
-#include "app/DrawingChanges.h"
+#include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "ui/DialogService.h"

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "app/DrawingChanges.h"
+#include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"

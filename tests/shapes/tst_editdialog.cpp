@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "app/DrawingChanges.h"
+#include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "ui/DialogService.h"
 #include "ui/WindowRegistry.h"
@@ -113,13 +113,18 @@ class TestEditDialog : public QObject {
         Edit("circle,1,2,3"); // another shape's editor takes its place
         QVERIFY(!WindowWidget(editor)->isVisible());
         QCOMPARE(WindowWidget(Program().ViewManager->Current())->pos(), QPoint(0, 0));
-        PressButton("Clear"); // the dialogs go with their shapes
+        const WindowHandle shown = Program().ViewManager->Current();
+        PressButton("Clear"); // the history keeps the shapes, their dialogs hidden
+        QVERIFY(!WindowWidget(shown)->isVisible());
+        Program().History->clear(); // and they go with the last reference
         QCOMPARE(IsLiveWindow(editor), 0);
     }
 
     void updateForAShapeNoLongerInTheDrawingDoesNothing() {
         const WindowHandle editor = Edit("circle,1,2,3");
-        const LinkListCollection removed = ReplaceShapes({}); // keeps the shape and its dialog
+        LinkListCollection removed;
+        removed.ADD(Program().Shapes.ITEM(1)); // keeps the shape and its dialog alive
+        Program().Shapes.CLEAR();
         Type(editor, 101, "50");
         Press(editor, 801);
         QCOMPARE(Records(removed), std::vector<std::string>{"circle,1,2,3"});

@@ -1,7 +1,7 @@
 // A kind of shape that only this test knows: declaring it is all it takes for the real
 // main window, its edit dialog and the drawing file to offer it.
 #include "TestSupport.h"
-#include "app/DrawingChanges.h"
+#include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "file/DrawingFile.h"
 #include "shapes/cShapeOf.h"

@@ -36,14 +36,25 @@ done
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -eq 560 ] && [ "$HEIGHT" -eq 320 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 560x320"
 
-# The whole window, frame included, centred on the 1024 x 768 screen within 2 pixels.
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')"
-[ "$top" -gt 0 ] || fail "the window manager gave the window no title bar"
-dx=$(( 2 * (X - left) + WIDTH + left + right - 1024 ))
-dy=$(( 2 * (Y - top) + HEIGHT + top + bottom - 768 ))
-[ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] || fail "the framed window is off centre by ($((dx / 2)), $((dy / 2)))"
+# The whole window, frame included, centred on the 1024 x 768 screen within 2 pixels, once
+# the window manager has framed it.
+off_centre() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local extents left right top bottom dx dy
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+    [ -n "$extents" ] || { echo "unframed"; return; }
+    read -r left right top bottom <<<"$extents"
+    [ "$top" -gt 0 ] || { echo "framed without a title bar"; return; }
+    dx=$(( 2 * (X - left) + WIDTH + left + right - 1024 ))
+    dy=$(( 2 * (Y - top) + HEIGHT + top + bottom - 768 ))
+    [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] || echo "off centre by ($((dx / 2)), $((dy / 2)))"
+}
+for _ in $(seq 30); do
+    miss=$(off_centre)
+    [ -z "$miss" ] && break
+    sleep 0.1
+done
+[ -z "$miss" ] || fail "the framed window is $miss"
 
 shape_fill_pixels() {
     import -window root "$work/screen.png"

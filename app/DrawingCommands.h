@@ -1,0 +1,75 @@
+#pragma once
+
+#include "shapes/LinkListCollection.h"
+#include "shapes/ShapeValues.h"
+
+#include <QUndoCommand>
+
+#include <cstdint>
+#include <memory>
+
+// The steps of the drawing's history: each does one change through app/DrawingChanges
+// and takes it back. Positions are those of the drawing when the step is done; the
+// history undoes steps in reverse order, so they are right again when it is undone.
+
+// A shape comes into the drawing at a position: a shape button, Duplicate.
+class cInsertCommand : public QUndoCommand {
+  public:
+    cInsertCommand(std::int32_t position, std::shared_ptr<iShape> shape, const QString& text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    std::int32_t position_;
+    std::shared_ptr<iShape> shape_;
+};
+
+// The shape at a position leaves the drawing: Delete.
+class cRemoveCommand : public QUndoCommand {
+  public:
+    cRemoveCommand(std::int32_t position, const QString& text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    std::int32_t position_;
+    std::shared_ptr<iShape> shape_;
+};
+
+// Other shapes take the drawing's place: Clear, Load.
+class cReplaceCommand : public QUndoCommand {
+  public:
+    cReplaceCommand(LinkListCollection shapes, const QString& text);
+    void redo() override { Swap(); }
+    void undo() override { Swap(); }
+
+  private:
+    void Swap();
+    LinkListCollection shapes_; // the drawing that is not showing
+};
+
+// A shape gets other values: Update, a move by drag.
+class cValuesCommand : public QUndoCommand {
+  public:
+    cValuesCommand(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
+                   const QString& text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    std::int32_t position_;
+    ShapeValues before_;
+    ShapeValues after_;
+};
+
+// A shape moves to another position: Bring to Front, Send to Back.
+class cReorderCommand : public QUndoCommand {
+  public:
+    cReorderCommand(std::int32_t from, std::int32_t to, const QString& text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    std::int32_t from_;
+    std::int32_t to_;
+};

@@ -1,0 +1,93 @@
+#include "app/DrawingHistory.h"
+
+#include "app/DrawingCommands.h"
+#include "app/ProgramState.h"
+#include "app/Redraw.h"
+#include "shapes/Int32Wrap.h"
+
+#include <QUndoStack>
+
+namespace {
+
+void Record(QUndoCommand* step) {
+    Program().History->push(step); // does it, and owns it
+}
+
+// After undo or redo nothing is selected: the drawing as it is, and no editor.
+void ShowUndone() {
+    Program().ViewManager->CloseView();
+    RedrawShapes();
+}
+
+} // namespace
+
+void AddShape(std::shared_ptr<iShape> shape) {
+    Record(new cInsertCommand(Program().Shapes.COUNT() + 1, std::move(shape), "Add"));
+    RedrawShapes();
+}
+
+void ClearShapes() {
+    Record(new cReplaceCommand({}, "Clear"));
+    RedrawShapes();
+}
+
+void LoadShapes(LinkListCollection shapes) {
+    Record(new cReplaceCommand(std::move(shapes), "Load"));
+}
+
+void UpdateShape(std::int32_t position, const ShapeValues& values) {
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        Record(new cValuesCommand(position, shape->Values(), values, "Update"));
+}
+
+void RecordMove(std::int32_t position, const ShapeValues& before) {
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        Record(new cValuesCommand(position, before, shape->Values(), "Move"));
+}
+
+void DeleteShape(std::int32_t position) {
+    Record(new cRemoveCommand(position, "Delete"));
+    RedrawShapes();
+}
+
+std::int32_t DuplicateShape(std::int32_t position) {
+    const std::shared_ptr<iShape>& original = Program().Shapes.ITEM(position);
+    if (!original)
+        return 0;
+    std::shared_ptr<iShape> copy = original->NewShape();
+    ShapeValues values = original->Values();
+    values[0] = Add32(values[0], 10); // no range is checked: it wraps
+    values[1] = Add32(values[1], 10);
+    copy->SetValues(values);
+    Record(new cInsertCommand(position, std::move(copy), "Duplicate"));
+    RedrawShapes();
+    return position;
+}
+
+void BringToFront(std::int32_t position) {
+    Record(new cReorderCommand(position, 1, "Bring to Front"));
+    RedrawShapes();
+}
+
+void SendToBack(std::int32_t position) {
+    Record(new cReorderCommand(position, Program().Shapes.COUNT(), "Send to Back"));
+    RedrawShapes();
+}
+
+void UndoChange() {
+    Program().History->undo();
+    ShowUndone();
+}
+
+void RedoChange() {
+    Program().History->redo();
+    ShowUndone();
+}
+
+bool CanUndo() {
+    return Program().History->canUndo();
+}
+
+bool CanRedo() {
+    return Program().History->canRedo();
+}

@@ -1,0 +1,172 @@
+// Undo and redo of every change, move by drag and the context menu, through the real
+// main window, the drawing compared through its saved text.
+#include "TestSupport.h"
+#include "app/DrawingHistory.h"
+#include "app/ProgramState.h"
+#include "app/Redraw.h"
+#include "file/DrawingFile.h"
+#include "ui/DialogService.h"
+#include "ui/WindowRegistry.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QWidget* Area() {
+    return WindowWidget(GetControl(Program().MainWindow, 101));
+}
+
+std::string Saved() {
+    return DrawingText(Program().Shapes).value_or("<none>");
+}
+
+// Answers the next context menu: remembers its items ("-" a separator, "(text)" a
+// disabled one) and chooses the one named, or closes it when none is.
+void AnswerMenu(const QString& choice, QStringList* seen = nullptr) {
+    QTimer::singleShot(50, [choice, seen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (seen)
+                *seen << (action->isSeparator() ? QString("-")
+                          : action->isEnabled() ? action->text()
+                                                : "(" + action->text() + ")");
+            if (action->text() == choice)
+                menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, choice.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+    });
+}
+
+void RightClick(int x, int y) {
+    QTest::mousePress(Area(), Qt::RightButton, {}, QPoint(x, y));
+    QTest::mouseRelease(Area(), Qt::RightButton, {}, QPoint(x, y));
+}
+
+void Drag(QPoint from, QPoint to) {
+    QTest::mousePress(Area(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Area(), (from + to) / 2);
+    QTest::mouseMove(Area(), to);
+    QTest::mouseRelease(Area(), Qt::LeftButton, {}, to);
+}
+
+} // namespace
+
+class TestHistory : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        StartProgram();
+        AddShape(ShapeFrom("circle,100,100,20"));
+        AddShape(ShapeFrom("rectangle,150,150,40,30"));
+    }
+    void cleanup() { EndProgram(); }
+
+    // clang-format off
+    void everyStepUndoesAndRedoes_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QPoint>("at");         // where a menu is opened
+        QTest::addColumn<std::string>("after"); // "" where it is random
+        const QPoint none, circle(101, 101), rectangle(160, 160);
+        QTest::newRow("add") << "add" << none << std::string();
+        QTest::newRow("clear") << "clear" << none << std::string();
+        QTest::newRow("update") << "update" << none << std::string("circle,7,100,20\r\nrectangle,150,150,40,30");
+        QTest::newRow("load") << "load" << none << std::string("triangle,1,2,3");
+        QTest::newRow("drag") << "drag" << none << std::string("circle,130,90,20\r\nrectangle,150,150,40,30");
+        QTest::newRow("delete") << "Delete" << rectangle << std::string("circle,100,100,20");
+        QTest::newRow("duplicate") << "Duplicate" << rectangle << std::string("circle,100,100,20\r\nrectangle,160,160,40,30\r\nrectangle,150,150,40,30");
+        QTest::newRow("front") << "Bring to Front" << rectangle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
+        QTest::newRow("back") << "Send to Back" << circle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
+    }
+    // clang-format on
+
+    void everyStepUndoesAndRedoes() {
+        QFETCH(QString, step);
+        QFETCH(QPoint, at);
+        QFETCH(std::string, after);
+        const QTemporaryDir folder;
+        const std::string before = Saved();
+        if (step == "add") {
+            PressButton("triangle");
+        } else if (step == "clear") {
+            PressButton("Clear");
+        } else if (step == "update") {
+            ClickDrawing(100, 100);
+            SetText(GetControl(Program().ViewManager->Current(), 101), "7");
+            QTest::mouseClick(WindowWidget(GetControl(Program().ViewManager->Current(), 801)),
+                              Qt::LeftButton);
+        } else if (step == "load") {
+            WriteAll(folder.filePath("one.poly"), "triangle,1,2,3");
+            AnswerChooser(folder.filePath("one.poly"));
+            PressButton("Load");
+        } else if (step == "drag") {
+            Drag({100, 100}, {130, 90});
+        } else {
+            AnswerMenu(step);
+            RightClick(at.x(), at.y());
+        }
+        const std::string done = Saved();
+        QVERIFY(done != before);
+        if (!after.empty())
+            QCOMPARE(done, after);
+        QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Saved(), before);
+        QCOMPARE(Program().ViewManager->Count(), 0); // the panel emptied
+        QTest::keyClick(Area(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Saved(), done);
+        QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Saved(), done); // nothing left to redo
+    }
+
+    void aSmallMoveIsAClickAndADragShowsLiveValues() {
+        const int near = QApplication::startDragDistance();
+        Drag({100, 100}, {100 + near, 100});
+        QCOMPARE(Saved(), std::string("circle,100,100,20\r\nrectangle,150,150,40,30"));
+        QCOMPARE(Program().History->count(), 2); // the two shapes added, nothing more
+        QTest::mousePress(Area(), Qt::LeftButton, {}, {160, 160}); // the rectangle, beneath
+        QTest::mouseMove(Area(), {110, 110});
+        QCOMPARE(GetText(GetControl(Program().ViewManager->Current(), 102)), std::string("100"));
+        QCOMPARE(ShownAt(101, 121), 0x0080FF); // outlined in orange where it is now
+        const QImage frame = DrawingShown();
+        RedrawShapes();
+        DrawHighlighted(Program().MainWindow, 101, *Program().Shapes.ITEM(2));
+        QCOMPARE(DrawingShown(), frame); // the layers paint what a whole repaint paints
+        QTest::mouseRelease(Area(), Qt::LeftButton, {}, {110, 110});
+        QCOMPARE(Program().History->count(), 3);
+    }
+
+    void menuItemsAndTheirState() {
+        QStringList onShape, onSpace;
+        Program().History->clear();
+        AnswerMenu("", &onShape);
+        RightClick(101, 101);
+        QCOMPARE(onShape, (QStringList{"Delete", "Duplicate", "Bring to Front", "Send to Back", "-",
+                                       "(Undo)", "(Redo)"}));
+        QCOMPARE(Program().ViewManager->Count(), 1); // the press selected the shape
+        PressButton("Clear");
+        AnswerMenu("", &onSpace);
+        RightClick(300, 300);
+        QCOMPARE(onSpace, (QStringList{"Undo", "(Redo)"}));
+    }
+
+    void aTextBoxUndoesItsTypingFirst() {
+        ClickDrawing(100, 100);
+        auto* box = qobject_cast<QLineEdit*>(
+            WindowWidget(GetControl(Program().ViewManager->Current(), 101)));
+        QTest::keyClicks(box, "5");
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); // the typing
+        QCOMPARE(box->text(), QString("100"));
+        QCOMPARE(Program().Shapes.COUNT(), 2);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); // then the drawing
+        QCOMPARE(Program().Shapes.COUNT(), 1);
+    }
+};
+
+QTEST_MAIN(TestHistory)
+#include "tst_history.moc"

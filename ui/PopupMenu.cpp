@@ -1,0 +1,24 @@
+#include "ui/PopupMenu.h"
+
+#include "text/QtText.h"
+#include "ui/WindowRegistry.h"
+
+#include <QMenu>
+
+std::int32_t ShowPopupMenu(WindowHandle dialog, ClientPoint at,
+                           const std::vector<MenuItem>& items) {
+    QWidget* client = ClientWidget(dialog);
+    QMenu menu(client);
+    for (const MenuItem& item : items) {
+        if (item.id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(ToQt(item.text));
+        action->setData(item.id);
+        action->setEnabled(item.enabled);
+    }
+    const QPoint where = client ? client->mapToGlobal(QPoint(at.x, at.y)) : QPoint(at.x, at.y);
+    const QAction* chosen = menu.exec(where);
+    return chosen ? chosen->data().toInt() : 0;
+}
