@@ -4,6 +4,7 @@
 #include "app/DrawingHistory.h"
 #include "app/ProgramHost.h"
 #include "app/ProgramState.h"
+#include "app/Redraw.h"
 #include "file/FileCommands.h"
 #include "shapes/RandomSource.h"
 #include "shapes/cCircle.h"
@@ -98,8 +99,12 @@ void StartUp() {
     BuildMainWindow();
 }
 
-int KestruneMain() {
+int KestruneMain(const std::string& file) {
     StartUp();
+    if (!file.empty()) {
+        OpenDrawingFile(Host(), file);
+        RedrawShapes();
+    }
     ShowModal(Program().MainWindow);
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "shapes/LinkListCollection.h"
 
+#include <string>
+
 // Program start: the random source, the prototypes, the main window with its drawing
 // area, buttons and view panel, and the view manager.
 
@@ -15,5 +17,6 @@ void RegisterPrototypes(LinkListCollection& types);
 void BuildMainWindow();
 // Seeds, registers the prototypes and builds the main window.
 void StartUp();
-// The entry point: starts up, runs the main window until it is closed, returns 0.
-int KestruneMain();
+// The entry point: starts up (with the drawing file, if one is named, loaded as Load
+// loads it), runs the main window until it is closed, returns 0.
+int KestruneMain(const std::string& file = {});

@@ -2,10 +2,26 @@
 
 #include "app/Commands.h"
 #include "app/DrawingHistory.h"
+#include "app/ProgramState.h"
+#include "app/Redraw.h"
+#include "ui/PictureExport.h"
 #include "ui/PopupMenu.h"
+#include "ui/Prompts.h"
 
 namespace {
-enum Choice : std::int32_t { kDelete = 1, kDuplicate, kFront, kBack, kUndo, kRedo };
+enum Choice : std::int32_t { kDelete = 1, kDuplicate, kFront, kBack, kUndo, kRedo, kExport };
+
+// The drawing as it is painted, without a highlight, as a PNG or SVG picture.
+void ExportImage(WindowHandle dialog) {
+    const std::string name =
+        ChooseSaveFile("Export Image", {{"PNG image", "*.png"}, {"SVG image", "*.svg"}});
+    if (name.empty())
+        return;
+    const std::string error = ExportPicture(dialog, kDrawingAreaId, name, RedrawShapes);
+    if (!error.empty())
+        ShowMessage("The drawing was not exported to \"" + name + "\": " + error + ".", kMessageOk,
+                    "");
+}
 } // namespace
 
 void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position) {
@@ -18,6 +34,8 @@ void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position) {
                  {0, ""}};
     items.push_back({kUndo, "Undo", CanUndo()});
     items.push_back({kRedo, "Redo", CanRedo()});
+    items.push_back({0, ""});
+    items.push_back({kExport, "Export Image\u2026"});
     switch (ShowPopupMenu(dialog, at, items)) {
     case kDelete:
         return DeleteShape(position);
@@ -31,6 +49,8 @@ void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position) {
         return UndoChange();
     case kRedo:
         return RedoChange();
+    case kExport:
+        return ExportImage(dialog);
     default:
         return;
     }

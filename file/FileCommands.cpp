@@ -2,20 +2,24 @@
 
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
+#include "text/QtText.h"
 #include "ui/BusyCursor.h"
 #include "ui/Prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <string>
 
 namespace {
 
-std::string ProgramFolder() {
-    const QByteArray folder =
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/').toLocal8Bit();
-    return folder.toStdString();
+// The program's own folder, unless the user cannot write there (an installed program):
+// then the current folder, where Save puts a name typed without one.
+std::string ChooserFolder() {
+    const QString own = QCoreApplication::applicationDirPath();
+    const QString folder = QFileInfo(own).isWritable() ? own : QDir::currentPath();
+    return FromQt(QDir::toNativeSeparators(folder + '/'));
 }
 
 void Report(const std::string& what, const std::string& name, const std::string& reason) {
@@ -41,22 +45,25 @@ std::int32_t OnSave(const iDrawingDocument& document) {
     return 0;
 }
 
+void OpenDrawingFile(iDrawingDocument& document, const std::string& name) {
+    const BusyCursor busy;
+    // The whole file is read before the drawing is touched, so a file that cannot be read
+    // leaves the drawing as it was.
+    std::string text;
+    const FileResult result = ReadDrawingFile(name, text);
+    if (result.ok)
+        document.ReplaceShapes(LoadDrawingText(text, document.Prototypes()));
+    else
+        Report("The drawing was kept; could not load", name, result.reason);
+}
+
 std::int32_t OnLoad(iDrawingDocument& document) {
     document.CloseView();
     const std::string name =
-        ChooseOpenFile(0, kNoPosition, kNoPosition, "Open file", ProgramFolder(),
+        ChooseOpenFile(0, kNoPosition, kNoPosition, "Open file", ChooserFolder(),
                        {{"Poly", "*.poly"}}, "", kDrawingExtension, kFileMustExist);
-    if (!name.empty()) {
-        // The whole file is read before the drawing is touched, so a file that cannot be
-        // read leaves the drawing as it was.
-        const BusyCursor busy;
-        std::string text;
-        const FileResult result = ReadDrawingFile(name, text);
-        if (result.ok)
-            document.ReplaceShapes(LoadDrawingText(text, document.Prototypes()));
-        else
-            Report("The drawing was kept; could not load", name, result.reason);
-    }
+    if (!name.empty())
+        OpenDrawingFile(document, name);
     document.Redraw();
     return 0;
 }

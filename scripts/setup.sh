@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev                 # Qt 6 Core, Gui, Widgets, Test and the platform plugins
+    qt6-svg-dev                  # Qt Svg: export as SVG
     fonts-dejavu-core            # a font for the offscreen platform
     clang                        # sanitizer and fuzzing builds
     xvfb xauth xdotool imagemagick libx11-dev  # the real-window smoke test,
     openbox x11-utils            # under a window manager that frames it
+    desktop-file-utils appstream dpkg-dev  # checking the desktop files; dpkg-buildflags
 )
 
 is_installed() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test:
-#   1. the plain build: all test suites, and the real program in a real X server;
+#   1. the Release build: all test suites, the command line, the real program in a real X
+#      server, and the desktop files and Debian package;
 #   2. the same suites built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. a short run of each fuzz target (clang's libFuzzer).
 set -euo pipefail
@@ -8,10 +9,26 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs=$(nproc)
 
-echo "== plain build =="
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRUNE_SMOKE=ON -DKESTRUNE_WERROR=ON >/dev/null
+echo "== Release build =="
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKESTRUNE_SMOKE=ON -DKESTRUNE_WERROR=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure
+
+echo "== desktop files and Debian package =="
+desktop-file-validate packaging/org.kestrune.Kestrune.desktop
+appstreamcli validate --no-net packaging/org.kestrune.Kestrune.metainfo.xml
+(cd build/release && cpack >/dev/null)
+contents=$(dpkg-deb -c build/release/kestrune_*_amd64.deb)
+for file in bin/kestrune applications/org.kestrune.Kestrune.desktop \
+            metainfo/org.kestrune.Kestrune.metainfo.xml mime/packages/org.kestrune.Kestrune.xml \
+            apps/org.kestrune.Kestrune.svg man1/kestrune.1; do
+    grep -q "$file" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }
+done
+
+echo "== Debian's default flags, warnings as errors =="
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    cmake -S . -B build/debian -DCMAKE_BUILD_TYPE=None -DKESTRUNE_TESTS=OFF -DKESTRUNE_WERROR=ON >/dev/null
+cmake --build build/debian -j "$jobs" --target kestrune
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build =="
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKESTRUNE_SANITIZE=ON -DKESTRUNE_WERROR=ON >/dev/null

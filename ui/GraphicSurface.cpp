@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -57,31 +58,49 @@ std::int32_t ValidFillStyle(std::int32_t fillStyle) {
     return fillStyle > kLargestFillStyle || fillStyle < 0 ? 0 : fillStyle;
 }
 
-// A painter for one primitive. Anti-aliasing stays off: every pixel is either the
+// A painter for one primitive: on the bitmap, or on the painter the surface paints into
+// instead while it records a picture. Anti-aliasing stays off: every pixel is either the
 // outline, the fill or untouched, exactly as the hit tests and the pixel grid see it.
-class PrimitivePainter : public QPainter {
+class PrimitivePainter {
   public:
-    PrimitivePainter(QImage& bitmap, RgbColor backColor) : QPainter(&bitmap) {
-        setBackground(ToQColor(backColor));
+    PrimitivePainter(QImage& bitmap, QPainter* recorder, RgbColor backColor) : recorder_(recorder) {
+        if (recorder_)
+            recorder_->save();
+        else
+            own_.emplace(&bitmap);
+        painter().setBackground(ToQColor(backColor));
     }
+    ~PrimitivePainter() {
+        if (recorder_)
+            recorder_->restore();
+    }
+    PrimitivePainter(const PrimitivePainter&) = delete;
+    PrimitivePainter& operator=(const PrimitivePainter&) = delete;
+
+    QPainter& painter() { return recorder_ ? *recorder_ : *own_; }
+    QPainter* operator->() { return &painter(); }
     void UseOutline(RgbColor outline, std::int32_t penWidth) {
         QPen pen(ToQColor(outline), std::max(1, penWidth));
         pen.setJoinStyle(Qt::RoundJoin);
         pen.setCapStyle(Qt::RoundCap);
-        setPen(pen);
+        painter().setPen(pen);
     }
     void UseFill(RgbColor fill, std::int32_t fillStyle) {
         if (fill == kNoFill) {
-            setBrush(Qt::NoBrush);
+            painter().setBrush(Qt::NoBrush);
             return;
         }
         const Qt::BrushStyle style = HatchOf(ValidFillStyle(fillStyle));
         // Hatch gaps are painted in the background colour. Only then: the opaque mode
         // also moves the edges of solid shapes.
         if (style != Qt::SolidPattern)
-            setBackgroundMode(Qt::OpaqueMode);
-        setBrush(QBrush(ToQColor(fill), style));
+            painter().setBackgroundMode(Qt::OpaqueMode);
+        painter().setBrush(QBrush(ToQColor(fill), style));
     }
+
+  private:
+    QPainter* recorder_;
+    std::optional<QPainter> own_;
 };
 
 } // namespace
@@ -99,10 +118,10 @@ GraphicSurface::GraphicSurface(QWidget* control, QSize clientSize, QPoint client
 
 void GraphicSurface::Clear(RgbColor color, std::int32_t fillStyle) {
     {
-        PrimitivePainter painter(bitmap_, backColor_);
-        painter.setPen(Qt::NoPen);
+        PrimitivePainter painter(bitmap_, recorder_, backColor_);
+        painter->setPen(Qt::NoPen);
         painter.UseFill(color == kDefaultColor ? backColor_ : color, fillStyle);
-        painter.drawRect(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()));
+        painter->drawRect(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()));
     }
     Changed(bitmap_.rect());
 }
@@ -116,12 +135,12 @@ void GraphicSurface::Ellipse(float x1, float y1, float x2, float y2, RgbColor ou
     if (top > bottom)
         std::swap(top, bottom);
     {
-        PrimitivePainter painter(bitmap_, backColor_);
+        PrimitivePainter painter(bitmap_, recorder_, backColor_);
         painter.UseOutline(pen, penWidth_);
         painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
         // The box covers left .. right - 1 and top .. bottom - 1: an aliased ellipse in
         // this floating-point rectangle covers exactly that.
-        painter.drawEllipse(QRectF(left, top, right - left - 1, bottom - top - 1));
+        painter->drawEllipse(QRectF(left, top, right - left - 1, bottom - top - 1));
     }
     const int grow = penWidth_ / 2 + 1;
     Changed(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-grow, -grow, grow, grow));
@@ -137,10 +156,10 @@ void GraphicSurface::Polygon(std::span<const PolygonPoint> points, RgbColor outl
         polygon.append(QPoint(ToPixel(point.x), ToPixel(point.y)));
     const RgbColor pen = outline == kDefaultColor ? foreColor_ : outline;
     {
-        PrimitivePainter painter(bitmap_, backColor_);
+        PrimitivePainter painter(bitmap_, recorder_, backColor_);
         painter.UseOutline(pen, penWidth_);
         painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
-        painter.drawPolygon(polygon, fillMode == 0 ? Qt::WindingFill : Qt::OddEvenFill);
+        painter->drawPolygon(polygon, fillMode == 0 ? Qt::WindingFill : Qt::OddEvenFill);
     }
     const int grow = penWidth_ / 2 + 1;
     Changed(polygon.boundingRect().adjusted(-grow, -grow, grow, grow));

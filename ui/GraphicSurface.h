@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+class QPainter;
 class QWidget;
 
 // The off-screen bitmap of one graphic control. Drawing changes the bitmap; the part of
@@ -36,6 +37,9 @@ class GraphicSurface {
     void Keep(std::size_t slot);
     void Restore(std::size_t slot);
     void Forget();
+    // While set, primitives paint on this painter (a picture being recorded) instead of
+    // the bitmap; nullptr paints on the bitmap again.
+    void RecordInto(QPainter* painter) { recorder_ = painter; }
 
     const QImage& Bitmap() const { return bitmap_; }
     const QImage& ScreenImage() const { return screen_; }
@@ -49,6 +53,7 @@ class GraphicSurface {
     QImage bitmap_;
     QImage screen_;
     std::vector<QImage> kept_;
+    QPainter* recorder_ = nullptr;
     QRect dirty_;
     QRect drawn_; // what was drawn since the last Restore
     std::size_t restored_ = SIZE_MAX;

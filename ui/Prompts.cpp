@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
@@ -35,6 +36,19 @@ constexpr std::uint32_t kPromptStyle =
     Style::Popup | Style::Caption | Style::SystemMenu | Style::Centre | Style::ModalFrame;
 constexpr std::uint32_t kShown = Style::Child | Style::Visible;
 constexpr std::uint32_t kTabStop = kShown | Style::TabStop;
+
+// Qt's chooser keeps its history in the user's settings; the program persists nothing,
+// so while a chooser lives, settings go to a folder that goes with it.
+class ChooserSettings {
+  public:
+    ChooserSettings() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+    }
+
+  private:
+    QTemporaryDir folder_;
+};
 
 } // namespace
 
@@ -78,11 +92,7 @@ std::string ChooseOpenFile(WindowHandle owner, std::int32_t x, std::int32_t y,
                            const std::string& title, const std::string& startFolder,
                            const std::vector<FileFilter>& filters, const std::string& startFile,
                            const std::string& defaultExtension, std::uint32_t flags) {
-    // Qt's chooser keeps its history in the user's settings; the program persists nothing,
-    // so the chooser's settings live in a folder that goes with it.
-    const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    const ChooserSettings settings;
     // Qt's chooser leaves the process's current directory alone.
     QFileDialog chooser(nullptr, ToQt(title),
                         startFolder.empty() ? QDir::currentPath() : ToQt(startFolder));
@@ -110,4 +120,20 @@ std::string ChooseOpenFile(WindowHandle owner, std::int32_t x, std::int32_t y,
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return {};
     return FromQt(QDir::toNativeSeparators(chooser.selectedFiles().constFirst()));
+}
+
+std::string ChooseSaveFile(const std::string& title, const std::vector<FileFilter>& filters) {
+    const ChooserSettings settings;
+    QFileDialog chooser(nullptr, ToQt(title), QDir::currentPath());
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setNameFilters(NameFilters(filters));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return {};
+    QString name = chooser.selectedFiles().constFirst();
+    // A name without an extension takes the one of the choice it was typed under.
+    const qsizetype chosen = chooser.nameFilters().indexOf(chooser.selectedNameFilter());
+    if (QFileInfo(name).suffix().isEmpty() && chosen >= 0 &&
+        static_cast<std::size_t>(chosen) < filters.size())
+        name += ToQt(filters[static_cast<std::size_t>(chosen)].pattern).remove('*');
+    return FromQt(QDir::toNativeSeparators(name));
 }

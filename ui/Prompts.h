@@ -30,3 +30,7 @@ std::string ChooseOpenFile(WindowHandle owner, std::int32_t x, std::int32_t y,
                            const std::string& title, const std::string& startFolder,
                            const std::vector<FileFilter>& filters, const std::string& startFile,
                            const std::string& defaultExtension, std::uint32_t flags);
+
+// A name for a new file, in a save chooser offering the filters; a name typed without an
+// extension gets the chosen filter's (its pattern less the "*"). Empty when cancelled.
+std::string ChooseSaveFile(const std::string& title, const std::vector<FileFilter>& filters);

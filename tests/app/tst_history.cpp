@@ -9,11 +9,13 @@
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -147,12 +149,43 @@ class TestHistory : public QObject {
         AnswerMenu("", &onShape);
         RightClick(101, 101);
         QCOMPARE(onShape, (QStringList{"Delete", "Duplicate", "Bring to Front", "Send to Back", "-",
-                                       "(Undo)", "(Redo)"}));
+                                       "(Undo)", "(Redo)", "-", "Export Image\u2026"}));
         QCOMPARE(Program().ViewManager->Count(), 1); // the press selected the shape
         PressButton("Clear");
         AnswerMenu("", &onSpace);
         RightClick(300, 300);
-        QCOMPARE(onSpace, (QStringList{"Undo", "(Redo)"}));
+        QCOMPARE(onSpace, (QStringList{"Undo", "(Redo)", "-", "Export Image\u2026"}));
+    }
+
+    void exportImageWritesTheDrawingAsPainted() {
+        const QTemporaryDir folder;
+        for (const QString name : {"drawing.png", "drawing"}) { // typed under the PNG filter
+            AnswerMenu("Export Image\u2026");
+            WhenWindowAppears("Export Image", [&](QWidget* window) {
+                auto* chooser = qobject_cast<QFileDialog*>(window);
+                chooser->selectFile(folder.filePath(name));
+                QMetaObject::invokeMethod(chooser, "accept");
+            });
+            RightClick(101, 101); // on a shape, which is then highlighted
+            QImage png(folder.filePath("drawing.png"));
+            QCOMPARE(png.convertToFormat(QImage::Format_RGB32), DrawingShown()); // no highlight
+            QCOMPARE(ShownAt(81, 101), 0);
+            QFile::remove(folder.filePath("drawing.png"));
+        }
+        AnswerMenu("Export Image\u2026");
+        WhenWindowAppears("Export Image", [&](QWidget* window) {
+            auto* chooser = qobject_cast<QFileDialog*>(window);
+            chooser->selectFile(folder.filePath("drawing.svg"));
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        RightClick(300, 300);
+        QXmlStreamReader svg(ReadAll(folder.filePath("drawing.svg")));
+        QStringList shapes;
+        while (!svg.atEnd())
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() != u"rect" &&
+                (svg.name() == u"circle" || svg.name() == u"path"))
+                shapes << svg.name().toString();
+        QCOMPARE(shapes, (QStringList{"path", "circle"})); // the rectangle beneath first
     }
 
     void aTextBoxUndoesItsTypingFirst() {
