@@ -61,16 +61,19 @@ void EndProgram() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::shared_ptr<iShape> ShapeFrom(const std::string& record) {
+std::shared_ptr<iShape> Prototype(std::string_view kind) {
     const LinkListCollection& types = Program().ShapeTypes;
     for (std::int32_t i = 1; i <= types.COUNT(); ++i) {
-        if (record.starts_with(std::string(types.ITEM(i)->ShapeName()) + ",")) {
-            auto shape = types.ITEM(i)->NewShape();
-            shape->FromText(record);
-            return shape;
-        }
+        if (types.ITEM(i)->ShapeName() == kind)
+            return types.ITEM(i);
     }
     return nullptr;
+}
+
+std::shared_ptr<iShape> ShapeFrom(const std::string& record) {
+    auto shape = Prototype(record.substr(0, record.find(',')))->NewShape();
+    shape->FromText(record);
+    return shape;
 }
 
 std::vector<std::string> Records(const LinkListCollection& shapes) {
@@ -84,9 +87,13 @@ QImage DrawingShown() {
     return ShownImage(DrawingArea());
 }
 
-RgbColor ShownAt(int x, int y) {
-    const QRgb pixel = DrawingShown().pixel(x - 1, y - 1); // inside the 1-pixel border
+RgbColor ColourAt(const QImage& image, int x, int y) {
+    const QRgb pixel = image.pixel(x, y);
     return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+}
+
+RgbColor ShownAt(int x, int y) {
+    return ColourAt(DrawingShown(), x - 1, y - 1); // inside the 1-pixel border
 }
 
 void ClickDrawing(int x, int y) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QWidget;
@@ -25,10 +26,14 @@ void StartProgram(std::vector<std::shared_ptr<iShape>> extraKinds = {});
 // Takes it all down again, closing every window, so each test starts from nothing.
 void EndProgram();
 
+// The registered prototype of a kind: tests reach every kind as the program does.
+std::shared_ptr<iShape> Prototype(std::string_view kind);
 // A shape of the kind its record names, made by the prototype and reading the record.
 std::shared_ptr<iShape> ShapeFrom(const std::string& record);
 std::vector<std::string> Records(const LinkListCollection& shapes);
-// What the main window's drawing area shows, as colours red + 256 * green + 65536 * blue.
+// Colours as red + 256 * green + 65536 * blue.
+RgbColor ColourAt(const QImage& image, int x, int y);
+// What the main window's drawing area shows.
 QImage DrawingShown();
 RgbColor ShownAt(int x, int y); // at drawing-area client point (x, y)
 void ClickDrawing(int x, int y);

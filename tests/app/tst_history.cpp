@@ -50,6 +50,16 @@ void RightClick(int x, int y) {
     QTest::mouseRelease(Area(), Qt::RightButton, {}, QPoint(x, y));
 }
 
+// Chooses "Export Image…" in the menu opened at a point and answers its chooser.
+void ExportThroughMenu(const QString& path, QPoint at) {
+    AnswerMenu("Export Image\u2026");
+    WhenWindowAppears("Export Image", [path](QWidget* window) {
+        qobject_cast<QFileDialog*>(window)->selectFile(path);
+        QMetaObject::invokeMethod(window, "accept");
+    });
+    RightClick(at.x(), at.y());
+}
+
 void Drag(QPoint from, QPoint to) {
     QTest::mousePress(Area(), Qt::LeftButton, {}, from);
     QTest::mouseMove(Area(), (from + to) / 2);
@@ -122,8 +132,9 @@ class TestHistory : public QObject {
         QCOMPARE(Program().ViewManager->Count(), 0); // the panel emptied
         QTest::keyClick(Area(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(Saved(), done);
+        QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Saved(), done); // nothing left to redo
+        QCOMPARE(Saved(), done); // the other redo key
     }
 
     void aSmallMoveIsAClickAndADragShowsLiveValues() {
@@ -159,33 +170,27 @@ class TestHistory : public QObject {
 
     void exportImageWritesTheDrawingAsPainted() {
         const QTemporaryDir folder;
-        for (const QString name : {"drawing.png", "drawing"}) { // typed under the PNG filter
-            AnswerMenu("Export Image\u2026");
-            WhenWindowAppears("Export Image", [&](QWidget* window) {
-                auto* chooser = qobject_cast<QFileDialog*>(window);
-                chooser->selectFile(folder.filePath(name));
-                QMetaObject::invokeMethod(chooser, "accept");
-            });
-            RightClick(101, 101); // on a shape, which is then highlighted
+        for (const QString name : {"drawing.png", "drawing"}) {   // typed under the PNG filter
+            ExportThroughMenu(folder.filePath(name), {101, 101}); // on a shape, now highlighted
             QImage png(folder.filePath("drawing.png"));
             QCOMPARE(png.convertToFormat(QImage::Format_RGB32), DrawingShown()); // no highlight
             QCOMPARE(ShownAt(81, 101), 0);
             QFile::remove(folder.filePath("drawing.png"));
         }
-        AnswerMenu("Export Image\u2026");
-        WhenWindowAppears("Export Image", [&](QWidget* window) {
-            auto* chooser = qobject_cast<QFileDialog*>(window);
-            chooser->selectFile(folder.filePath("drawing.svg"));
-            QMetaObject::invokeMethod(chooser, "accept");
-        });
-        RightClick(300, 300);
+        ExportThroughMenu(folder.filePath("drawing.svg"), {300, 300});
         QXmlStreamReader svg(ReadAll(folder.filePath("drawing.svg")));
         QStringList shapes;
-        while (!svg.atEnd())
-            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() != u"rect" &&
-                (svg.name() == u"circle" || svg.name() == u"path"))
-                shapes << svg.name().toString();
-        QCOMPARE(shapes, (QStringList{"path", "circle"})); // the rectangle beneath first
+        QString fill;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (svg.name() == u"g")
+                fill = svg.attributes().value("fill").toString();
+            else if (svg.name() == u"circle" || svg.name() == u"path")
+                shapes << svg.name().toString() + " " + fill;
+        }
+        // the rectangle beneath first, both in the fill the screen shows
+        QCOMPARE(shapes, (QStringList{"path #a8ffff", "circle #a8ffff"}));
     }
 
     void aTextBoxUndoesItsTypingFirst() {

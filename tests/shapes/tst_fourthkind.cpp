@@ -53,15 +53,10 @@ class TestFourthKind : public QObject {
     void cleanup() { EndProgram(); }
 
     void itsButtonComesAfterTheOthers() {
-        const std::vector<std::pair<QString, int>> column{
-            {"ellipse", 112}, {"Clear", 146}, {"Save", 180}, {"Load", 214}};
-        for (std::size_t i = 0; i < column.size(); ++i) {
-            auto* button = qobject_cast<QPushButton*>(
-                WindowWidget(GetControl(Program().MainWindow, 104 + static_cast<int>(i))));
-            QVERIFY(button);
-            QCOMPARE(button->text(), column[i].first);
-            QCOMPARE(button->y(), column[i].second);
-        }
+        QWidget* button = WindowWidget(GetControl(Program().MainWindow, 104));
+        QCOMPARE(qobject_cast<QPushButton*>(button)->text(), QString("ellipse"));
+        QCOMPARE(button->y(), 112);
+        QCOMPARE(WindowWidget(GetControl(Program().MainWindow, 107))->y(), 214); // Load, after
         PressButton("ellipse");
         QCOMPARE(std::string(Program().Shapes.ITEM(1)->ShapeName()), std::string("ellipse"));
     }

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "app/MainWindow.h"
 #include "shapes/RandomSource.h"
 
 #include <QTest>
@@ -7,27 +6,6 @@
 using namespace std::string_literals;
 
 namespace {
-
-// The registered prototype of a kind: the tests reach every kind as the program does.
-std::shared_ptr<iShape> Prototype(const QString& kind) {
-    static const LinkListCollection types = [] {
-        LinkListCollection list;
-        RegisterPrototypes(list);
-        return list;
-    }();
-    for (std::int32_t i = 1; i <= types.COUNT(); ++i) {
-        if (types.ITEM(i)->ShapeName() == kind.toStdString())
-            return types.ITEM(i);
-    }
-    return nullptr;
-}
-
-std::shared_ptr<iShape> FromRecord(const QString& kind, const std::string& record) {
-    const MessageRecorder quiet;
-    auto shape = Prototype(kind)->NewShape();
-    shape->FromText(record);
-    return shape;
-}
 
 const std::string kCircleSettings = "Invalid circle settings s/b circle,x,y,radius";
 const std::string kRectangleSettings = "Invalid rectangle settings s/b rectangle,x,y,width,height";
@@ -39,6 +17,7 @@ class TestShapes : public QObject {
     Q_OBJECT
 
   private slots:
+    void init() { StartProgram(); }
     void cleanup() { EndProgram(); }
 
     // clang-format off
@@ -58,6 +37,7 @@ class TestShapes : public QObject {
         QTest::newRow("ties to even, negative size kept") << "circle" << "circle,1.5,2.5,-3"s << "circle,2,2,-3"s << ""s;
         QTest::newRow("rectangle round trip") << "rectangle" << "rectangle,5,6,7,8"s << "rectangle,5,6,7,8"s << ""s;
         QTest::newRow("rectangle too few") << "rectangle" << "rectangle,5,6,7"s << rectangle << kRectangleSettings;
+        QTest::newRow("triangle too few: a radius, as the record has it") << "triangle" << "triangle,5,6"s << triangle << kTriangleSettings;
         QTest::newRow("triangle round trip") << "triangle" << "triangle,50,60,7"s << "triangle,50,60,7"s << ""s;
     }
     // clang-format on
@@ -67,8 +47,8 @@ class TestShapes : public QObject {
         QFETCH(std::string, record);
         QFETCH(std::string, after);
         QFETCH(std::string, message);
-        const auto shape = FromRecord(kind, kind == "rectangle" ? "rectangle,1,1,1,1"
-                                                                : kind.toStdString() + ",1,1,1");
+        const auto shape =
+            ShapeFrom(kind == "rectangle" ? "rectangle,1,1,1,1" : kind.toStdString() + ",1,1,1");
         const MessageRecorder messages;
         shape->FromText(record);
         QCOMPARE(shape->ToText(), after);
@@ -78,41 +58,39 @@ class TestShapes : public QObject {
 
     // clang-format off
     void hitTests_data() {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<std::string>("record");
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
         QTest::addColumn<bool>("hit");
         const std::string c = "circle,100,100,20";
-        QTest::newRow("circle just past the edge") << "circle" << c << 120 << 101 << false;
-        QTest::newRow("circle diagonal outside") << "circle" << c << 115 << 115 << false;
-        QTest::newRow("radius 0, the centre") << "circle" << "circle,50,50,0"s << 50 << 50 << true;
-        QTest::newRow("negative radius") << "circle" << "circle,50,50,-1"s << 50 << 50 << false;
-        QTest::newRow("huge radius, far point inside") << "circle" << "circle,0,0,2147483647"s << 1518500249 << 1518500249 << true;
+        QTest::newRow("circle just past the edge") << c << 120 << 101 << false;
+        QTest::newRow("circle diagonal outside") << c << 115 << 115 << false;
+        QTest::newRow("radius 0, the centre") << "circle,50,50,0"s << 50 << 50 << true;
+        QTest::newRow("negative radius") << "circle,50,50,-1"s << 50 << 50 << false;
+        QTest::newRow("huge radius, far point inside") << "circle,0,0,2147483647"s << 1518500249 << 1518500249 << true;
 
         const std::string r = "rectangle,10,20,30,40";
-        QTest::newRow("rectangle bottom-right corner") << "rectangle" << r << 40 << 60 << true;
-        QTest::newRow("width 0, on the line") << "rectangle" << "rectangle,10,20,0,40"s << 10 << 30 << true;
-        QTest::newRow("negative width") << "rectangle" << "rectangle,10,20,-5,40"s << 10 << 20 << false;
-        QTest::newRow("right edge wraps past 32 bits") << "rectangle" << "rectangle,2147483647,0,1,10"s << 2147483647 << 5 << false;
-        QTest::newRow("bottom at the 32-bit limit") << "rectangle" << "rectangle,0,2147483640,5,7"s << 3 << 2147483647 << true;
+        QTest::newRow("rectangle bottom-right corner") << r << 40 << 60 << true;
+        QTest::newRow("width 0, on the line") << "rectangle,10,20,0,40"s << 10 << 30 << true;
+        QTest::newRow("negative width") << "rectangle,10,20,-5,40"s << 10 << 20 << false;
+        QTest::newRow("right edge wraps past 32 bits") << "rectangle,2147483647,0,1,10"s << 2147483647 << 5 << false;
+        QTest::newRow("bottom at the 32-bit limit") << "rectangle,0,2147483640,5,7"s << 3 << 2147483647 << true;
 
         const std::string t = "triangle,100,100,10";
-        QTest::newRow("apex") << "triangle" << t << 100 << 90 << true;
-        QTest::newRow("beside the apex") << "triangle" << t << 101 << 90 << false;
-        QTest::newRow("row 91, half-width 0") << "triangle" << t << 100 << 91 << true;
-        QTest::newRow("row 92, left end") << "triangle" << t << 99 << 92 << true;
-        QTest::newRow("base row wraps past 32 bits") << "triangle" << "triangle,0,2147483647,10"s << 0 << 2147483647 << false;
+        QTest::newRow("apex") << t << 100 << 90 << true;
+        QTest::newRow("beside the apex") << t << 101 << 90 << false;
+        QTest::newRow("row 91, half-width 0") << t << 100 << 91 << true;
+        QTest::newRow("row 92, left end") << t << 99 << 92 << true;
+        QTest::newRow("base row wraps past 32 bits") << "triangle,0,2147483647,10"s << 0 << 2147483647 << false;
     }
     // clang-format on
 
     void hitTests() {
-        QFETCH(QString, kind);
         QFETCH(std::string, record);
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(bool, hit);
-        const auto shape = FromRecord(kind, record);
+        const auto shape = ShapeFrom(record);
         QCOMPARE(shape->ToText(), record);
         QCOMPARE(shape->HitTest(x, y), hit ? kTrue : kFalse);
     }
@@ -137,7 +115,7 @@ class TestShapes : public QObject {
         SeedRandom(0x1234567);
         int smallest = INT32_MAX, largest = INT32_MIN;
         for (int i = 0; i < 5000; ++i) {
-            const ShapeValues v = Prototype(kind)->NewShape()->Values();
+            const ShapeValues v = Prototype(kind.toStdString())->NewShape()->Values();
             for (std::size_t axis = 0; axis < 2; ++axis) {
                 const int size = v[v.size() == 4 ? 2 + axis : 2];
                 QVERIFY(size >= least && size <= most);

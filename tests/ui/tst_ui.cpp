@@ -17,17 +17,12 @@ namespace {
 
 constexpr RgbColor kWhite = 0xFFFFFF, kRed = 0x0000FF, kBlue = 0xFF0000;
 
-RgbColor PixelAt(const QImage& image, int x, int y) {
-    const QRgb pixel = image.pixel(x, y);
-    return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
-}
-
 // The bounding box of the pixels that are not white.
 QRect Painted(const QImage& image) {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (PixelAt(image, x, y) != kWhite)
+            if (ColourAt(image, x, y) != kWhite)
                 box = box.united(QRect(x, y, 1, 1));
     return box;
 }
@@ -117,13 +112,13 @@ class TestUi : public QObject {
         const std::array<PolygonPoint, 5> star{
             {{150, 20}, {220, 230}, {40, 100}, {260, 100}, {80, 230}}};
         GraphicPolygon(star, kRed, kBlue, 0, 1); // alternate: the centre stays out
-        QCOMPARE(PixelAt(BitmapOf(area), 150, 130), kWhite);
+        QCOMPARE(ColourAt(BitmapOf(area), 150, 130), kWhite);
         GraphicPolygon(star, kRed, kBlue, 0, 0); // winding fills it
-        QCOMPARE(PixelAt(BitmapOf(area), 150, 130), kBlue);
+        QCOMPARE(ColourAt(BitmapOf(area), 150, 130), kBlue);
         QCOMPARE(ShownImage(area), before); // deferred until the redraw
         GraphicRedraw();
         GraphicDetach();
-        QCOMPARE(PixelAt(WindowWidget(area)->grab().toImage(), 151, 131), kBlue); // +1 border
+        QCOMPARE(ColourAt(WindowWidget(area)->grab().toImage(), 151, 131), kBlue); // +1 border
     }
 
     void prompts() {
