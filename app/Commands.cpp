@@ -22,15 +22,6 @@ std::int32_t OnClear(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
     return 0;
 }
 
-void SelectShape(WindowHandle dialog, std::int32_t position) {
-    const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(position); // kept while edited
-    if (!shape)
-        return;
-    RedrawShapes();
-    DrawHighlighted(dialog, kDrawingAreaId, *shape);
-    shape->Edit();
-}
-
 std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
                            std::int32_t) {
     if (message != Message::Command)

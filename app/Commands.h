@@ -18,6 +18,3 @@ std::int32_t OnClear(WindowHandle dialog, std::uint32_t message, std::uint32_t w
 // then a drag moves it. A right press (or the Menu key) opens the context menu.
 std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
                            std::int32_t lParam);
-
-// Selects the shape at that position of the drawing, as a click on it does.
-void SelectShape(WindowHandle dialog, std::int32_t position);

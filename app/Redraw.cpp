@@ -96,3 +96,12 @@ std::int32_t FindShapeIndex(WindowHandle dialog) {
     }
     return 0;
 }
+
+void SelectShape(WindowHandle dialog, std::int32_t position) {
+    const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(position); // kept while edited
+    if (!shape)
+        return;
+    RedrawShapes();
+    DrawHighlighted(dialog, kDrawingAreaId, *shape);
+    shape->Edit();
+}

@@ -11,6 +11,9 @@ void RedrawShapes();
 // Paints a list on a graphic control in one update: white, pen 2, last shape first so
 // that position 1 lies on top.
 void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollection& list);
+// Selects the shape at that position of Shapes, as a click on it does: repaints, outlines
+// it and opens its editor.
+void SelectShape(WindowHandle dialog, std::int32_t position);
 // Paints one shape over the picture as the selected one: 4-pixel orange outline.
 void DrawHighlighted(WindowHandle dialog, std::int32_t id, const iShape& shape);
 // A shape on the move: BeginDragLayers paints what lies beneath the shape at position and

@@ -1,6 +1,5 @@
 #include "app/ShapeMenu.h"
 
-#include "app/Commands.h"
 #include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
