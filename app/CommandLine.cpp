@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
@@ -65,14 +66,12 @@ int ExportDrawingFile(const QString& out, const QString& in) {
                      read.reason.c_str());
         return 1;
     }
-    LinkListCollection prototypes;
-    RegisterPrototypes(prototypes);
-    const LinkListCollection shapes = LoadDrawingText(text, prototypes);
-    // The drawing area of the main window, never shown.
-    const WindowHandle dialog = NewDialog(kPixelUnits, 0, "Kestrune", 0, 0, 320, 320, 0, 0);
-    AddControl(kGraphicControl, dialog, 101, "", 0, 0, 320, 320, Style::Border, 0);
-    const std::string error =
-        ExportPicture(dialog, 101, FromQt(out), [&] { DrawShapeList(dialog, 101, shapes); });
+    // The main window's drawing area, built as at every start but never shown.
+    StartUp();
+    const LinkListCollection shapes = LoadDrawingText(text, Program().ShapeTypes);
+    const WindowHandle dialog = Program().MainWindow;
+    const std::string error = ExportPicture(dialog, kDrawingAreaId, FromQt(out),
+                                            [&] { DrawShapeList(dialog, kDrawingAreaId, shapes); });
     CloseDialog(dialog, 0);
     if (!error.empty()) {
         std::fprintf(stderr, "kestrune: cannot write \"%s\": %s.\n", qPrintable(out),

@@ -6,8 +6,6 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
     const StartRequest request = ReadCommandLine(argc, argv);
     if (request.done)
         return request.status;
