@@ -1,30 +1,17 @@
 #include "app/DrawingChanges.h"
 
 #include "app/ProgramState.h"
-#include "app/Redraw.h"
-
-namespace {
-// The view panel must not go on showing the editor of a shape that left the drawing.
-void HideEditorOfRemovedShape() {
-    cViewManager& views = *Program().ViewManager;
-    if (views.Current() != 0 && FindShapeIndex(views.Current()) == 0)
-        views.CloseView();
-}
-} // namespace
 
 void InsertShape(std::int32_t position, std::shared_ptr<iShape> shape) {
     Program().Shapes.INSERT(position, std::move(shape));
 }
 
 std::shared_ptr<iShape> RemoveShape(std::int32_t position) {
-    std::shared_ptr<iShape> shape = Program().Shapes.REMOVE(position);
-    HideEditorOfRemovedShape();
-    return shape;
+    return Program().Shapes.REMOVE(position);
 }
 
 LinkListCollection ReplaceShapes(LinkListCollection shapes) {
     std::swap(Program().Shapes, shapes);
-    HideEditorOfRemovedShape();
     return shapes;
 }
 

@@ -8,8 +8,7 @@
 #include <optional>
 
 // The only code that writes to the drawing. None of it repaints or records anything: the
-// history (app/DrawingHistory) calls these to do and undo its steps. A shape that leaves
-// the drawing takes its showing edit dialog out of the view panel.
+// history (app/DrawingHistory) calls these to do and undo its steps.
 
 // Puts the shape at that position (1 is on top; COUNT() + 1 beneath all).
 void InsertShape(std::int32_t position, std::shared_ptr<iShape> shape);

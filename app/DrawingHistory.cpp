@@ -1,16 +1,25 @@
 #include "app/DrawingHistory.h"
 
-#include "app/DrawingCommands.h"
+#include "app/HistorySteps.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/ShapeLookup.h"
 #include "shapes/Int32Wrap.h"
 
 #include <QUndoStack>
 
 namespace {
 
+// The view panel must not go on showing the editor of a shape that left the drawing.
+void HideEditorOfRemovedShape() {
+    cViewManager& views = *Program().ViewManager;
+    if (views.Current() != 0 && FindShapeIndex(views.Current()) == 0)
+        views.CloseView();
+}
+
 void Record(QUndoCommand* step) {
     Program().History->push(step); // does it, and owns it
+    HideEditorOfRemovedShape();
 }
 
 // After undo or redo nothing is selected: the drawing as it is, and no editor.
@@ -22,31 +31,31 @@ void ShowUndone() {
 } // namespace
 
 void AddShape(std::shared_ptr<iShape> shape) {
-    Record(new cInsertCommand(Program().Shapes.COUNT() + 1, std::move(shape), "Add"));
+    Record(new cInsertStep(Program().Shapes.COUNT() + 1, std::move(shape), "Add"));
     RedrawShapes();
 }
 
 void ClearShapes() {
-    Record(new cReplaceCommand({}, "Clear"));
+    Record(new cReplaceStep({}, "Clear"));
     RedrawShapes();
 }
 
 void LoadShapes(LinkListCollection shapes) {
-    Record(new cReplaceCommand(std::move(shapes), "Load"));
+    Record(new cReplaceStep(std::move(shapes), "Load"));
 }
 
 void UpdateShape(std::int32_t position, const ShapeValues& values) {
     if (const auto& shape = Program().Shapes.ITEM(position))
-        Record(new cValuesCommand(position, shape->Values(), values, "Update"));
+        Record(new cValuesStep(position, shape->Values(), values, "Update"));
 }
 
 void RecordMove(std::int32_t position, const ShapeValues& before) {
     if (const auto& shape = Program().Shapes.ITEM(position))
-        Record(new cValuesCommand(position, before, shape->Values(), "Move"));
+        Record(new cValuesStep(position, before, shape->Values(), "Move"));
 }
 
 void DeleteShape(std::int32_t position) {
-    Record(new cRemoveCommand(position, "Delete"));
+    Record(new cRemoveStep(position, "Delete"));
     RedrawShapes();
 }
 
@@ -59,18 +68,18 @@ std::int32_t DuplicateShape(std::int32_t position) {
     values[0] = Add32(values[0], 10); // no range is checked: it wraps
     values[1] = Add32(values[1], 10);
     copy->SetValues(values);
-    Record(new cInsertCommand(position, std::move(copy), "Duplicate"));
+    Record(new cInsertStep(position, std::move(copy), "Duplicate"));
     RedrawShapes();
     return position;
 }
 
 void BringToFront(std::int32_t position) {
-    Record(new cReorderCommand(position, 1, "Bring to Front"));
+    Record(new cReorderStep(position, 1, "Bring to Front"));
     RedrawShapes();
 }
 
 void SendToBack(std::int32_t position) {
-    Record(new cReorderCommand(position, Program().Shapes.COUNT(), "Send to Back"));
+    Record(new cReorderStep(position, Program().Shapes.COUNT(), "Send to Back"));
     RedrawShapes();
 }
 

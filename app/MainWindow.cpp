@@ -1,15 +1,16 @@
 #include "app/MainWindow.h"
 
-#include "app/Commands.h"
+#include "app/ButtonCallbacks.h"
+#include "app/DrawingAreaInput.h"
 #include "app/DrawingHistory.h"
 #include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "file/FileCommands.h"
 #include "shapes/RandomSource.h"
+#include "shapes/ShapeKind.h"
 #include "shapes/cCircle.h"
 #include "shapes/cRectangle.h"
-#include "shapes/cShapeEditDialog.h"
 #include "shapes/cTriangle.h"
 #include "ui/DialogService.h"
 #include "ui/GraphicService.h"
@@ -19,31 +20,42 @@
 
 #include <bit>
 
-namespace {
+    namespace {
 
-constexpr std::uint32_t kMainWindowStyle =
-    Style::Caption | Style::SystemMenu | Style::MinimizeBox | Style::Centre;
-constexpr std::uint32_t kDrawingAreaStyle = Style::Border | Style::NotifyClicks;
-constexpr std::uint32_t kViewPanelStyle =
-    Style::Child | Style::Visible | Style::Border | Style::ControlParent;
-constexpr std::int32_t kButtonWidth = 100;
-constexpr std::int32_t kButtonHeight = 30;
-constexpr std::int32_t kButtonStep = 34;
+    constexpr std::uint32_t kMainWindowStyle =
+        Style::Caption | Style::SystemMenu | Style::MinimizeBox | Style::Centre;
+    constexpr std::uint32_t kDrawingAreaStyle = Style::Border | Style::NotifyClicks;
+    constexpr std::uint32_t kViewPanelStyle =
+        Style::Child | Style::Visible | Style::Border | Style::ControlParent;
+    // Geometry in pixels of the main window's client area: the drawing area at the origin, the
+    // button column right of it, the view panel right of the buttons.
+    constexpr std::int32_t kMainWindowX = 10; // the centring style places the window instead
+    constexpr std::int32_t kMainWindowY = 110;
+    constexpr std::int32_t kMainWindowWidth = 560;
+    constexpr std::int32_t kMainWindowHeight = kDrawingSize;
+    constexpr std::int32_t kButtonColumnX = 340;
+    constexpr std::int32_t kButtonColumnTop = 10;
+    constexpr std::int32_t kButtonWidth = 100;
+    constexpr std::int32_t kButtonHeight = 30;
+    constexpr std::int32_t kButtonStep = 34;
+    constexpr std::int32_t kViewPanelX = kButtonColumnX + 110;
+    constexpr std::int32_t kViewPanelY = 10;
+    constexpr std::int32_t kViewPanelWidth = 100;
+    constexpr std::int32_t kViewPanelHeight = 300;
 
-void AddButton(std::int32_t id, const std::string& caption, std::int32_t x, std::int32_t& y,
-               ControlCallback callback) {
-    AddControl(kPushButton, Program().MainWindow, id, caption, x, y, kButtonWidth, kButtonHeight, 0,
-               0, std::move(callback));
-    y += kButtonStep;
-}
+    void AddButton(std::int32_t id, const std::string& caption, std::int32_t& y,
+                   ControlCallback callback) {
+        AddControl(kPushButton, Program().MainWindow, id, caption, kButtonColumnX, y, kButtonWidth,
+                   kButtonHeight, 0, 0, std::move(callback));
+        y += kButtonStep;
+    }
 
-// The program's side of the lower layers: it keeps no state of its own.
+} // namespace
+
 cProgramHost& Host() {
     static cProgramHost host;
     return host;
 }
-
-} // namespace
 
 void SeedRandomFromTimeOfDay() {
     const float seconds = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
@@ -58,33 +70,37 @@ void RegisterPrototypes(LinkListCollection& types) {
 
 void BuildMainWindow() {
     ProgramState& program = Program();
-    cShapeEditDialog::UseHost(&Host());
-
-    program.MainWindow = NewDialog(kPixelUnits, 0, "Kestrune", 10, 110, 560, 320, kMainWindowStyle,
-                                   Style::ExControlParent);
-    AddControl(kGraphicControl, program.MainWindow, kDrawingAreaId, "", 0, 0, 320, 320,
-               kDrawingAreaStyle, 0, OnDrawingArea);
+    program.MainWindow =
+        NewDialog(kPixelUnits, 0, "Kestrune", kMainWindowX, kMainWindowY, kMainWindowWidth,
+                  kMainWindowHeight, kMainWindowStyle, Style::ExControlParent);
+    // The callback owns the drawing area's input state, drag in progress included.
+    auto input = std::make_shared<cDrawingAreaInput>(Host());
+    AddControl(kGraphicControl, program.MainWindow, kDrawingAreaId, "", 0, 0, kDrawingSize,
+               kDrawingSize, kDrawingAreaStyle, 0,
+               [input](WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
+                       std::int32_t lParam) {
+                   return input->OnDrawingArea(dialog, message, wParam, lParam);
+               });
     GraphicAttach(program.MainWindow, kDrawingAreaId, false);
     GraphicClear(MakeRgb(255, 255, 255), 0);
     GraphicDetach();
 
-    std::int32_t x = 340;
-    std::int32_t y = 10;
+    std::int32_t y = kButtonColumnTop;
     const std::int32_t kinds = program.ShapeTypes.COUNT();
     for (std::int32_t i = 1; i <= kinds; ++i)
-        AddButton(kShapeButtonBase + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), x, y,
+        AddButton(kShapeButtonBase + i, std::string(program.ShapeTypes.ITEM(i)->ShapeName()), y,
                   OnShapeButton);
-    AddButton(kShapeButtonBase + kinds + 1, "Clear", x, y, OnClear);
+    AddButton(kShapeButtonBase + kinds + 1, "Clear", y, OnClear);
     AddButton(
-        kShapeButtonBase + kinds + 2, "Save", x, y,
+        kShapeButtonBase + kinds + 2, "Save", y,
         [](WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) { return OnSave(Host()); });
     AddButton(
-        kShapeButtonBase + kinds + 3, "Load", x, y,
+        kShapeButtonBase + kinds + 3, "Load", y,
         [](WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) { return OnLoad(Host()); });
 
-    x += 110;
-    program.ViewPanel = NewDialog(kPixelUnits, program.MainWindow, "", x, 10, 100, 300,
-                                  kViewPanelStyle, Style::ExClientEdge);
+    program.ViewPanel =
+        NewDialog(kPixelUnits, program.MainWindow, "", kViewPanelX, kViewPanelY, kViewPanelWidth,
+                  kViewPanelHeight, kViewPanelStyle, Style::ExClientEdge);
     program.ViewManager = std::make_unique<cViewManager>();
     program.ViewManager->SetContainer(program.ViewPanel);
     program.ViewManager->SetAllowEmpty(-1);

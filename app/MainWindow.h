@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramHost.h"
 #include "shapes/LinkListCollection.h"
 
 #include <string>
@@ -7,6 +8,9 @@
 // Program start: the random source, the prototypes, the main window with its drawing
 // area, buttons and view panel, and the view manager.
 
+// The program's side of the lower layers, handed to them where they need it; it keeps no
+// state of its own and lives as long as the process.
+cProgramHost& Host();
 // Seeds the random source from the local time of day.
 void SeedRandomFromTimeOfDay();
 // One prototype per offered shape kind, in button order: the one list of kinds, and the

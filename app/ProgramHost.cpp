@@ -3,6 +3,7 @@
 #include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/ShapeLookup.h"
 
 WindowHandle cProgramHost::ViewPanel() const {
     return Program().ViewManager->GetContainer();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/cDragMove.h"
 #include "app/cViewManager.h"
 #include "shapes/LinkListCollection.h"
 #include "ui/WindowTypes.h"
@@ -19,7 +18,6 @@ struct ProgramState {
     std::unique_ptr<cViewManager> ViewManager = std::make_unique<cViewManager>();
     // Every change to the drawing, to undo and redo; it keeps the shapes it needs alive.
     std::unique_ptr<QUndoStack> History = std::make_unique<QUndoStack>();
-    cDragMove Drag; // the shape being dragged, if any
 };
 
 // The control ID of the drawing area in the main window.

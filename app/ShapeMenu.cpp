@@ -3,6 +3,7 @@
 #include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/Selection.h"
 #include "ui/PictureExport.h"
 #include "ui/PopupMenu.h"
 #include "ui/Prompts.h"
@@ -23,7 +24,8 @@ void ExportImage(WindowHandle dialog) {
 }
 } // namespace
 
-void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position) {
+void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position,
+                   iShapeEditHost& host) {
     std::vector<MenuItem> items;
     if (position > 0)
         items = {{kDelete, "Delete"},
@@ -39,7 +41,7 @@ void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position) {
     case kDelete:
         return DeleteShape(position);
     case kDuplicate:
-        return SelectShape(dialog, DuplicateShape(position));
+        return SelectShape(dialog, DuplicateShape(position), host);
     case kFront:
         return BringToFront(position);
     case kBack:

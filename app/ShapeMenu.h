@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shapes/iShapeEditHost.h"
 #include "ui/WindowTypes.h"
 
 #include <cstdint>
@@ -8,4 +9,6 @@
 // "Bring to Front", "Send to Back", then "Undo" and "Redo"; on empty space (position 0)
 // "Undo" and "Redo" alone, each enabled only when there is something to undo or redo;
 // last, after a separator, "Export Image…".
-void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position);
+// Duplicate selects the copy, opening its editor through the host.
+void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position,
+                   iShapeEditHost& host);

@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/release/bench/kestrune_bench
 #include "app/MainWindow.h"
 #include "app/Redraw.h"
+#include "app/ShapeLookup.h"
 #include "file/DrawingFile.h"
 #include "shapes/LinkListCollection.h"
 #include "shapes/RandomSource.h"

@@ -44,10 +44,9 @@ struct ShapeValue {
 };
 
 // A kind: the keyword of its records and its button, the caption of its edit dialog,
-// its values in record order (X, Y, then the sizes) and its text boxes' extended style.
+// its values in record order (X, Y, then the sizes).
 struct ShapeKind {
     std::string_view keyword;
     std::string_view caption;
     std::span<const ShapeValue> values;
-    std::uint32_t boxExStyle = 0;
 };

@@ -36,8 +36,8 @@ void cShapeBase::FromText(std::string_view record) {
         values_[i] = TextToInteger(fields[i + 1]);
 }
 
-void cShapeBase::Edit() {
-    editDialog_.Open(Kind(), Values(), Identity());
+void cShapeBase::Edit(iShapeEditHost& host) {
+    editDialog_.Open(host, Kind(), Values(), Identity());
 }
 
 ShapeValues cShapeBase::Values() const {

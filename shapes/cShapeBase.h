@@ -16,7 +16,7 @@ class cShapeBase : public iShape {
     std::string_view ShapeName() const final { return Kind().keyword; }
     std::string ToText() const final;
     void FromText(std::string_view record) final;
-    void Edit() final;
+    void Edit(iShapeEditHost& host) final;
 
     ShapeValues Values() const final;
     void SetValues(const ShapeValues& values) final;

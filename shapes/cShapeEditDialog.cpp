@@ -9,84 +9,91 @@ namespace {
 
 constexpr std::uint32_t kPanelStyle = Style::Child | Style::Visible | Style::ControlParent;
 constexpr std::uint32_t kBoxStyle = Style::Border | Style::TabStop | Style::AutoHScroll;
-constexpr std::uint32_t kCentred = 0x00000F00; // caption centred both ways
-constexpr std::uint32_t kButtonStyle = Style::TabStop | kCentred;
+constexpr std::uint32_t kButtonStyle = Style::TabStop;
+// The dialog fills the view panel; its controls stand in one column.
+constexpr std::int32_t kPanelWidth = 100;
+constexpr std::int32_t kPanelHeight = 300;
 constexpr std::int32_t kLeft = 10;
+constexpr std::int32_t kTop = 10;
 constexpr std::int32_t kWidth = 80;
-
-iShapeEditHost* g_host = nullptr;
+constexpr std::int32_t kLabelHeight = 19;
+constexpr std::int32_t kLabelToBox = 20;
+constexpr std::int32_t kBoxHeight = 23;
+constexpr std::int32_t kBoxToNext = 33;
+constexpr std::int32_t kButtonHeight = 30;
+constexpr std::int32_t kButtonStep = 33;
 
 std::int32_t BoxId(std::size_t i) {
     return cShapeEditDialog::kFirstBoxId + static_cast<std::int32_t>(i);
 }
 
 // Update: the typed values go into the shape, if it is still in the drawing.
-std::int32_t OnUpdate(WindowHandle dialog, std::size_t valueCount) {
-    const std::int32_t position = g_host ? g_host->FindShape(dialog) : 0;
+std::int32_t OnUpdate(iShapeEditHost& host, WindowHandle dialog, std::size_t valueCount) {
+    const std::int32_t position = host.FindShape(dialog);
     if (position == 0)
         return 0;
     std::array<std::int32_t, kMostShapeValues> typed{};
     for (std::size_t i = 0; i < valueCount; ++i)
         typed[i] = TextToInteger(GetText(GetControl(dialog, BoxId(i))));
-    g_host->StoreValues(position, ShapeValues(std::span(typed).first(valueCount)));
-    g_host->CloseView();
-    g_host->Redraw();
+    host.StoreValues(position, ShapeValues(std::span(typed).first(valueCount)));
+    host.CloseView();
+    host.Redraw();
     return 0;
 }
 
-std::int32_t OnCancel(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
-    g_host->CloseView();
-    g_host->Redraw();
+std::int32_t OnCancel(iShapeEditHost& host) {
+    host.CloseView();
+    host.Redraw();
     return 0;
 }
 
 } // namespace
-
-void cShapeEditDialog::UseHost(iShapeEditHost* host) {
-    g_host = host;
-}
 
 cShapeEditDialog::~cShapeEditDialog() {
     if (handle_ != 0)
         CloseDialog(handle_, 0);
 }
 
-void cShapeEditDialog::Open(const ShapeKind& kind, const ShapeValues& values,
+void cShapeEditDialog::Open(iShapeEditHost& host, const ShapeKind& kind, const ShapeValues& values,
                             ShapeIdentity identity) {
-    if (!g_host)
-        return;
     if (handle_ == 0 || !IsLiveWindow(handle_))
-        Build(kind, values, identity);
+        Build(host, kind, values, identity);
     else
         Refresh(values);
-    g_host->ShowView(handle_);
+    host.ShowView(handle_);
     FocusControl(handle_, kFirstBoxId);
     const WindowHandle xBox = GetControl(handle_, kFirstBoxId);
     PostSelectText(xBox, 0, static_cast<std::int32_t>(GetText(xBox).size()));
 }
 
-void cShapeEditDialog::Build(const ShapeKind& kind, const ShapeValues& values,
+void cShapeEditDialog::Build(iShapeEditHost& host, const ShapeKind& kind, const ShapeValues& values,
                              ShapeIdentity identity) {
-    handle_ = NewDialog(kPixelUnits, g_host->ViewPanel(), std::string(kind.caption), 0, 0, 100, 300,
-                        kPanelStyle, 0);
+    handle_ = NewDialog(kPixelUnits, host.ViewPanel(), std::string(kind.caption), 0, 0, kPanelWidth,
+                        kPanelHeight, kPanelStyle, 0);
     SetUserValue(handle_, 0, identity);
-    std::int32_t y = 10;
+    std::int32_t y = kTop;
     for (std::size_t i = 0; i < values.size(); ++i) {
         AddControl(kLabel, handle_, kFirstLabelId + static_cast<std::int32_t>(i),
-                   std::string(kind.values[i].label), kLeft, y, kWidth, 19, 0, 0);
-        y += 20;
-        AddControl(kTextBox, handle_, BoxId(i), FormatNumber(values[i], "0"), kLeft, y, kWidth, 23,
-                   kBoxStyle, kind.boxExStyle);
-        y += 33;
+                   std::string(kind.values[i].label), kLeft, y, kWidth, kLabelHeight, 0, 0);
+        y += kLabelToBox;
+        AddControl(kTextBox, handle_, BoxId(i), FormatNumber(values[i], "0"), kLeft, y, kWidth,
+                   kBoxHeight, kBoxStyle, 0);
+        y += kBoxToNext;
     }
+    // The host outlives every shape: it is the program itself.
+    iShapeEditHost* const program = &host;
     const std::size_t count = values.size();
-    AddControl(kPushButton, handle_, kUpdateId, "Update", kLeft, y, kWidth, 30, kButtonStyle, 0,
-               [count](WindowHandle dialog, std::uint32_t, std::uint32_t, std::int32_t) {
-                   return OnUpdate(dialog, count);
+    AddControl(kPushButton, handle_, kUpdateId, "Update", kLeft, y, kWidth, kButtonHeight,
+               kButtonStyle, 0,
+               [program, count](WindowHandle dialog, std::uint32_t, std::uint32_t, std::int32_t) {
+                   return OnUpdate(*program, dialog, count);
                });
-    y += 33;
-    AddControl(kPushButton, handle_, kCancelId, "Cancel", kLeft, y, kWidth, 30, kButtonStyle, 0,
-               OnCancel);
+    y += kButtonStep;
+    AddControl(kPushButton, handle_, kCancelId, "Cancel", kLeft, y, kWidth, kButtonHeight,
+               kButtonStyle, 0,
+               [program](WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
+                   return OnCancel(*program);
+               });
     ShowModeless(handle_);
 }
 

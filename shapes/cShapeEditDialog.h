@@ -17,20 +17,20 @@ class cShapeEditDialog {
     static constexpr std::int32_t kUpdateId = 801;
     static constexpr std::int32_t kCancelId = 802;
 
-    // The program's side of every edit dialog; nullptr leaves Open doing nothing.
-    static void UseHost(iShapeEditHost* host);
-
     cShapeEditDialog() = default;
     ~cShapeEditDialog();
     cShapeEditDialog(const cShapeEditDialog&) = delete;
     cShapeEditDialog& operator=(const cShapeEditDialog&) = delete;
 
-    // Builds the dialog on first use, else refreshes its boxes from values; then shows
-    // it in the view panel with the X box focused and its text selected.
-    void Open(const ShapeKind& kind, const ShapeValues& values, ShapeIdentity identity);
+    // Builds the dialog in the host's view panel on first use, else refreshes its boxes
+    // from values; then shows it there with the X box focused and its text selected.
+    // Update and Cancel act through the host the dialog was built with.
+    void Open(iShapeEditHost& host, const ShapeKind& kind, const ShapeValues& values,
+              ShapeIdentity identity);
 
   private:
-    void Build(const ShapeKind& kind, const ShapeValues& values, ShapeIdentity identity);
+    void Build(iShapeEditHost& host, const ShapeKind& kind, const ShapeValues& values,
+               ShapeIdentity identity);
     void Refresh(const ShapeValues& values) const;
 
     WindowHandle handle_ = 0;

@@ -2,7 +2,6 @@
 
 #include "shapes/cShapeOf.h"
 #include "shapes/iShapeProperties.h"
-#include "ui/WindowTypes.h"
 
 // An isosceles triangle, base below and apex above, fitted into the square of side
 // 2 * HalfSide centred on (X, Y). Its records name the half side "radius".
@@ -13,7 +12,7 @@ class cTriangle final : public cShapeOf<cTriangle, iTriangle> {
         {"Y", "y", CentredBy(2)},
         {"Half side", "radius", Between(4, 40)},
     };
-    static constexpr ShapeKind kKind{"triangle", "Edit Triangle", kValues, Style::ExClientEdge};
+    static constexpr ShapeKind kKind{"triangle", "Edit Triangle", kValues};
 
     void Draw(std::optional<RgbColor> outline) const override;
     std::int32_t HitTest(std::int32_t x, std::int32_t y) const override;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+class iShapeEditHost;
+
 // Booleans of the shape operations: -1 for true, 0 for false; callers test for non-zero.
 constexpr std::int32_t kTrue = -1;
 constexpr std::int32_t kFalse = 0;
@@ -33,15 +35,16 @@ class iShape {
     // Draws on the attached surface with its pen width: the outline in the given colour
     // (black when absent), the interior in the shape fill colour.
     virtual void Draw(std::optional<RgbColor> outline) const = 0;
-    // Opens the shape's edit dialog in the view panel, with its current values.
-    virtual void Edit() = 0;
+    // Opens the shape's edit dialog in the host's view panel, with its current values; the
+    // dialog's Update and Cancel act through that host.
+    virtual void Edit(iShapeEditHost& host) = 0;
     // A new shape of the same kind with fresh random values.
     virtual std::shared_ptr<iShape> NewShape() const = 0;
     // kTrue when the point lies on the shape (outline included), else kFalse.
     virtual std::int32_t HitTest(std::int32_t x, std::int32_t y) const = 0;
 
-    // What every kind shares beyond the seven: its values, X, Y, then the sizes in record
-    // order, so the drawing can store, move or copy any shape without knowing its kind.
+    // The values of every kind: X, Y, then the sizes in record order, so the drawing can
+    // store, move or copy any shape without knowing its kind.
     virtual ShapeValues Values() const = 0;
     // Stores values in record order without any check; nothing is redrawn.
     virtual void SetValues(const ShapeValues& values) = 0;

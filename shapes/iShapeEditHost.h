@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-// What an edit dialog needs from the program that holds the drawing. The program hands
-// one over at start-up (cShapeEditDialog::UseHost); the shapes never see the program.
+// What an edit dialog needs from the program that holds the drawing. The program hands it
+// to iShape::Edit, which builds the dialog with it; the shapes never see the program.
 class iShapeEditHost {
   public:
     virtual ~iShapeEditHost() = default;

@@ -58,7 +58,6 @@ std::uint32_t ControlStyle(std::int32_t kind, std::uint32_t style, std::uint32_t
     return style | always | (kind == kGraphicControl ? Style::OwnerDraw : 0u);
 }
 
-// Screen readers name a text box by the label just before it.
 void LinkToPrecedingLabel(const DialogRecord& dialog, QWidget* widget) {
     if (dialog.controls.empty() || !qobject_cast<QLineEdit*>(widget))
         return;

@@ -1,6 +1,6 @@
 #include "ui/DialogFont.h"
 
-#include "ui/DialogService.h"
+#include "ui/WindowTypes.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -12,6 +12,8 @@ QFont DialogFont() {
     return font;
 }
 
+namespace {
+
 // Base units of the dialog font: dialog units are quarters of the average character
 // width and eighths of the character height.
 QSize DialogBaseUnits() {
@@ -20,6 +22,8 @@ QSize DialogBaseUnits() {
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {(sample / 26 + 1) / 2, metrics.height()};
 }
+
+} // namespace
 
 QRect ToPixels(std::int32_t units, QRect rect) {
     if (units == kPixelUnits)

@@ -15,8 +15,6 @@ constexpr std::int32_t kAnswerOk = 1;
 // Shown when a caller passes an empty title.
 inline constexpr char kDefaultTitle[] = "Vantrel";
 
-std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std::string& title);
-
 // Shows text as plain text with an "OK" button and waits for it; the default title for
 // an empty one. While the program is busy, the box shows the ordinary pointer.
 std::int32_t ShowMessage(const std::string& text, std::uint32_t style, const std::string& title);

@@ -45,6 +45,7 @@ enum ControlKind : std::int32_t {
 constexpr std::int32_t kPixelUnits = 2;
 
 namespace Style {
+// Any window.
 constexpr std::uint32_t Popup = 0x80000000;
 constexpr std::uint32_t Child = 0x40000000;
 constexpr std::uint32_t Visible = 0x10000000;
@@ -55,16 +56,28 @@ constexpr std::uint32_t Border = 0x00800000;
 constexpr std::uint32_t SystemMenu = 0x00080000;
 constexpr std::uint32_t MinimizeBox = 0x00020000;
 constexpr std::uint32_t TabStop = 0x00010000;
+
+// Dialogs. The low bits mean something else for each kind of control below.
 constexpr std::uint32_t Centre = 0x00000800;
 constexpr std::uint32_t ControlParent = 0x00000400; // a child dialog behaving as a control
-constexpr std::uint32_t NotifyClicks = 0x00000100;  // graphic control
-constexpr std::uint32_t AutoHScroll = 0x00000080;   // text box
-constexpr std::uint32_t OwnerDraw = 0x0000000D;     // graphic control
-constexpr std::uint32_t ModalFrame = 0x00000080;    // dialog
-constexpr std::uint32_t DialogBasics = 0x00000054;  // dialog: own font, 3-D look, always created
-constexpr std::uint32_t SystemModal = 0x00000002;   // dialog; not offered
-constexpr std::uint32_t AbsoluteAlign = 0x00000001; // dialog; not offered
-constexpr std::uint32_t DefaultButton = 0x00000001; // push button
+constexpr std::uint32_t ModalFrame = 0x00000080;
+constexpr std::uint32_t DialogBasics = 0x00000054; // own font, 3-D look, always created
+// Accepted and cleared: the service makes no system-modal windows, and children are
+// always placed relative to their parent.
+constexpr std::uint32_t SystemModal = 0x00000002;
+constexpr std::uint32_t AbsoluteAlign = 0x00000001;
+
+// Push buttons.
+constexpr std::uint32_t DefaultButton = 0x00000001;
+
+// Text boxes.
+constexpr std::uint32_t AutoHScroll = 0x00000080;
+
+// Graphic controls.
+constexpr std::uint32_t NotifyClicks = 0x00000100;
+constexpr std::uint32_t OwnerDraw = 0x0000000D;
+
+// Extended styles, a word of their own.
 constexpr std::uint32_t ExClientEdge = 0x00000200;
 constexpr std::uint32_t ExControlParent = 0x00010000;
 } // namespace Style

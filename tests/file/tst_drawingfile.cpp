@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "app/DrawingHistory.h"
+#include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
@@ -132,7 +133,7 @@ class TestDrawingFile : public QObject {
         WriteAll(here.filePath("pair.poly"), saved);
 
         AddShape(ShapeFrom("triangle,1,2,3"));
-        Program().Shapes.ITEM(1)->Edit();
+        Program().Shapes.ITEM(1)->Edit(Host());
         AnswerChooser(QString()); // cancelled: the drawing stays, its editor closes
         PressButton("Load");
         QCOMPARE(Program().ViewManager->Count(), 0);

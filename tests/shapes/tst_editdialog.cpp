@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "app/DrawingHistory.h"
+#include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "ui/DialogService.h"
 #include "ui/WindowRegistry.h"
@@ -13,7 +14,7 @@ namespace {
 // Adds the shape of the record to the drawing and opens its editor.
 WindowHandle Edit(const std::string& record) {
     AddShape(ShapeFrom(record));
-    Program().Shapes.ITEM(Program().Shapes.COUNT())->Edit();
+    Program().Shapes.ITEM(Program().Shapes.COUNT())->Edit(Host());
     return Program().ViewManager->Current();
 }
 
@@ -106,7 +107,7 @@ class TestEditDialog : public QObject {
         Press(editor, 802); // Cancel: nothing stored
         QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"triangle,5,6,7"});
         QVERIFY(!WindowWidget(editor)->isVisible());
-        Program().Shapes.ITEM(1)->Edit();
+        Program().Shapes.ITEM(1)->Edit(Host());
         QCOMPARE(Program().ViewManager->Current(), editor);
         QCOMPARE(GetText(GetControl(editor, 101)), std::string("5"));
         Edit("circle,1,2,3"); // another shape's editor takes its place

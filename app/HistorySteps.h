@@ -13,9 +13,9 @@
 // history undoes steps in reverse order, so they are right again when it is undone.
 
 // A shape comes into the drawing at a position: a shape button, Duplicate.
-class cInsertCommand : public QUndoCommand {
+class cInsertStep : public QUndoCommand {
   public:
-    cInsertCommand(std::int32_t position, std::shared_ptr<iShape> shape, const QString& text);
+    cInsertStep(std::int32_t position, std::shared_ptr<iShape> shape, const QString& text);
     void redo() override;
     void undo() override;
 
@@ -25,9 +25,9 @@ class cInsertCommand : public QUndoCommand {
 };
 
 // The shape at a position leaves the drawing: Delete.
-class cRemoveCommand : public QUndoCommand {
+class cRemoveStep : public QUndoCommand {
   public:
-    cRemoveCommand(std::int32_t position, const QString& text);
+    cRemoveStep(std::int32_t position, const QString& text);
     void redo() override;
     void undo() override;
 
@@ -37,9 +37,9 @@ class cRemoveCommand : public QUndoCommand {
 };
 
 // Other shapes take the drawing's place: Clear, Load.
-class cReplaceCommand : public QUndoCommand {
+class cReplaceStep : public QUndoCommand {
   public:
-    cReplaceCommand(LinkListCollection shapes, const QString& text);
+    cReplaceStep(LinkListCollection shapes, const QString& text);
     void redo() override { Swap(); }
     void undo() override { Swap(); }
 
@@ -49,10 +49,10 @@ class cReplaceCommand : public QUndoCommand {
 };
 
 // A shape gets other values: Update, a move by drag.
-class cValuesCommand : public QUndoCommand {
+class cValuesStep : public QUndoCommand {
   public:
-    cValuesCommand(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
-                   const QString& text);
+    cValuesStep(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
+                const QString& text);
     void redo() override;
     void undo() override;
 
@@ -63,9 +63,9 @@ class cValuesCommand : public QUndoCommand {
 };
 
 // A shape moves to another position: Bring to Front, Send to Back.
-class cReorderCommand : public QUndoCommand {
+class cReorderStep : public QUndoCommand {
   public:
-    cReorderCommand(std::int32_t from, std::int32_t to, const QString& text);
+    cReorderStep(std::int32_t from, std::int32_t to, const QString& text);
     void redo() override;
     void undo() override;
 

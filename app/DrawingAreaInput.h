@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/cDragMove.h"
+#include "shapes/iShapeEditHost.h"
+#include "ui/WindowTypes.h"
+
+#include <cstdint>
+
+// What the drawing area does with the pointer: a click selects the topmost shape under it
+// (outlined in orange, its editor opened), a drag then moves it, a right press or the
+// Menu key opens the context menu. It holds the drag in progress, so nothing else does.
+class cDrawingAreaInput {
+  public:
+    explicit cDrawingAreaInput(iShapeEditHost& host) : host_(host) {}
+
+    // The drawing area's control callback.
+    std::int32_t OnDrawingArea(WindowHandle dialog, std::uint32_t message, std::uint32_t wParam,
+                               std::int32_t lParam);
+
+  private:
+    iShapeEditHost& host_;
+    cDragMove drag_;
+};
