@@ -36,10 +36,6 @@ void cShapeBase::FromText(std::string_view record) {
         values_[i] = TextToInteger(fields[i + 1]);
 }
 
-void cShapeBase::Edit(iShapeEditHost& host) {
-    editDialog_.Open(host, Kind(), Values(), Identity());
-}
-
 ShapeValues cShapeBase::Values() const {
     return ShapeValues(std::span(values_).first(Kind().values.size()));
 }

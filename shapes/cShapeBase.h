@@ -1,7 +1,6 @@
 #pragma once
 
 #include "shapes/ShapeKind.h"
-#include "shapes/cShapeEditDialog.h"
 #include "shapes/iShape.h"
 
 #include <array>
@@ -9,14 +8,13 @@
 #include <string>
 
 // What every shape class shares, derived from its kind: the values, the records and
-// their messages, the random defaults and the edit dialog. A class adds its kind, its
-// drawing and its hit test (through cShapeOf).
+// their messages and the random defaults. A class adds its kind, its drawing and its hit
+// test, and cShapeOf its editing.
 class cShapeBase : public iShape {
   public:
     std::string_view ShapeName() const final { return Kind().keyword; }
     std::string ToText() const final;
     void FromText(std::string_view record) final;
-    void Edit(iShapeEditHost& host) final;
 
     ShapeValues Values() const final;
     void SetValues(const ShapeValues& values) final;
@@ -36,5 +34,4 @@ class cShapeBase : public iShape {
 
   private:
     std::array<std::int32_t, kMostShapeValues> values_{};
-    cShapeEditDialog editDialog_;
 };

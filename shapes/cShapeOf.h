@@ -1,15 +1,21 @@
 #pragma once
 
 #include "shapes/cShapeBase.h"
+#include "shapes/cShapeEditDialog.h"
 
 #include <iterator>
 #include <memory>
 
 // The base of every shape class: Self declares its kind as kKind (over its values
-// kValues); Properties is its property interface. Position and copying come from here.
+// kValues); Properties is its property interface. Position, copying and editing come from
+// here; editing lives apart from the values so that the values' code never reaches the
+// program through the edit dialog's host.
 template <class Self, class Properties> class cShapeOf : public cShapeBase, public Properties {
   public:
     std::shared_ptr<iShape> NewShape() const final { return std::make_shared<Self>(); }
+    void Edit(iShapeEditHost& host) final {
+        editDialog_.Open(host, Self::kKind, Values(), Identity());
+    }
 
     std::int32_t GetX() const final { return Value(0); }
     void SetX(const std::int32_t& value) final { SetValue(0, value); }
@@ -26,4 +32,6 @@ template <class Self, class Properties> class cShapeOf : public cShapeBase, publ
 
   private:
     const ShapeKind& Kind() const final { return Self::kKind; }
+
+    cShapeEditDialog editDialog_; // destroyed with the shape, and the dialog with it
 };
