@@ -2,19 +2,21 @@
 
 #include "text/QtText.h"
 #include "ui/GraphicControl.h"
+#include "ui/WholeFileWrite.h"
 #include "ui/WindowRegistry.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
 
-bool WriteSvg(GraphicSurface& surface, QSaveFile& file, const std::function<void()>& draw) {
+bool PaintSvg(GraphicSurface& surface, QByteArray& picture, const std::function<void()>& draw) {
     const QSize size = surface.Bitmap().deviceIndependentSize().toSize();
+    QBuffer buffer(&picture);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(QStringLiteral("Kestrune drawing"));
@@ -25,31 +27,27 @@ bool WriteSvg(GraphicSurface& surface, QSaveFile& file, const std::function<void
     return painter.end();
 }
 
+bool PaintPng(GraphicSurface& surface, QByteArray& picture, const std::function<void()>& draw) {
+    draw();
+    QBuffer buffer(&picture);
+    return buffer.open(QIODevice::WriteOnly) && surface.Bitmap().save(&buffer, "PNG");
+}
+
 } // namespace
 
 std::string ExportPicture(WindowHandle dialog, std::int32_t id, const std::string& path,
                           const std::function<void()>& draw) {
-    const QString name = ToQt(path);
-    const QString kind = QFileInfo(name).suffix().toLower();
+    const QString kind = QFileInfo(ToQt(path)).suffix().toLower();
     if (kind != QLatin1String("png") && kind != QLatin1String("svg"))
         return "the name must end in .png or .svg";
     GraphicControl* control = GraphicControlOf(Windows().FirstControl(dialog, id));
     if (!control)
         return "there is no drawing to export";
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return FromQt(file.errorString());
-    GraphicSurface& surface = control->Surface();
-    bool painted = false;
-    if (kind == QLatin1String("svg")) {
-        painted = WriteSvg(surface, file, draw);
-    } else {
-        draw();
-        painted = surface.Bitmap().save(&file, "PNG");
-    }
-    if (!painted) {
-        file.cancelWriting();
+    QByteArray picture;
+    const bool painted = kind == QLatin1String("svg") ? PaintSvg(control->Surface(), picture, draw)
+                                                      : PaintPng(control->Surface(), picture, draw);
+    if (!painted)
         return "the picture could not be written";
-    }
-    return file.commit() ? std::string() : FromQt(file.errorString());
+    return WriteWholeFile(
+        path, std::string_view(picture.constData(), static_cast<std::size_t>(picture.size())));
 }

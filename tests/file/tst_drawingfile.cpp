@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "app/DrawingHistory.h"
+#include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
@@ -12,6 +13,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
+
+#include <cerrno>
+#include <cstring>
 
 #include <linux/capability.h>
 #include <sys/stat.h>
@@ -164,6 +168,25 @@ class TestDrawingFile : public QObject {
         QCOMPARE(messages.Texts().size(), std::size_t{1});
         QVERIFY(QString::fromStdString(messages.Texts()[0]).contains("pipe.poly"));
         QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"circle,1,2,3"});
+    }
+
+    // Run by full_disk.sh on a full file system, beside the old file and in place.
+    void saveOnAFullDiskKeepsTheOldFile() {
+        const QString keep = qEnvironmentVariable("KESTRUNE_FULL_DISK_FILE");
+        if (keep.isEmpty())
+            QSKIP("needs a full file system: tests/file/full_disk.sh runs it");
+        const QByteArray old = ReadAll(keep);
+        std::string text; // more than the disk block the old file has
+        for (int i = 0; i < 300; ++i)
+            text += "circle,120,87,25\r\n";
+        cProgramHost().ReplaceShapes(LoadDrawingText(text, Program().ShapeTypes));
+        const MessageRecorder messages;
+        AnswerFilename(keep);
+        PressButton("Save");
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"The drawing was not saved to \"" + keep.toStdString() +
+                                          "\": " + std::strerror(ENOSPC) + "."});
+        QCOMPARE(ReadAll(keep), old);
     }
 
     void floodOfBadRecordsShowsElevenMessagesWhileBusy() {
