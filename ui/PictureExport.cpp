@@ -8,9 +8,22 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace {
+
+// The generator states the size in millimetres, which renderers turn into pixels at a
+// resolution of their own; the drawing is measured in pixels, so the picture says so.
+QByteArray SizedInPixels(const QByteArray& svg, QSize size) {
+    static const QRegularExpression kStatedSize(
+        QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    return QString::fromUtf8(svg)
+        .replace(
+            kStatedSize,
+            QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()))
+        .toUtf8();
+}
 
 bool PaintSvg(GraphicSurface& surface, QByteArray& picture, const std::function<void()>& draw) {
     const QSize size = surface.Bitmap().deviceIndependentSize().toSize();
@@ -24,7 +37,10 @@ bool PaintSvg(GraphicSurface& surface, QByteArray& picture, const std::function<
     surface.RecordInto(&painter);
     draw();
     surface.RecordInto(nullptr);
-    return painter.end();
+    if (!painter.end())
+        return false;
+    picture = SizedInPixels(picture, size);
+    return true;
 }
 
 bool PaintPng(GraphicSurface& surface, QByteArray& picture, const std::function<void()>& draw) {
