@@ -24,8 +24,7 @@ if ! mount -t tmpfs -o size=16k kestrune-full "$disk" 2>/dev/null; then
 fi
 
 printf 'circle,120,87,25\r\nrectangle,10,20,80,40' >"$disk/keep.poly"
-echo "an older picture" >"$disk/keep.png"
-echo "an older picture" >"$disk/keep.svg"
+for kind in png svg; do echo "an older picture" >"$disk/keep.$kind"; done
 dd if=/dev/zero of="$disk/filler" bs=1k 2>/dev/null || true # until nothing more fits
 state() { ls -A "$disk"; md5sum "$disk"/keep.*; }
 before=$(state)

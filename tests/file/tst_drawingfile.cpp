@@ -148,18 +148,6 @@ class TestDrawingFile : public QObject {
         QCOMPARE(ReadAll(here.filePath("pair.poly")), saved); // read, never written
     }
 
-    void failedSaveIsReportedAndKeepsTheFile() {
-        AddShape(ShapeFrom("circle,1,2,3"));
-        const QByteArray version = ReadAll("/proc/version");
-        const MessageRecorder messages;
-        AnswerFilename("/proc/version"); // exists, and no one can replace it
-        PressButton("Save");
-        QCOMPARE(messages.Texts().size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(messages.Texts()[0]).contains("/proc/version"));
-        QCOMPARE(ReadAll("/proc/version"), version);
-        QCOMPARE(Records(Program().Shapes), std::vector<std::string>{"circle,1,2,3"});
-    }
-
     void loadThatCannotReadKeepsTheDrawing() {
         AddShape(ShapeFrom("circle,1,2,3"));
         QCOMPARE(mkfifo(QFile::encodeName(Path("pipe.poly")).constData(), 0600), 0);
