@@ -5,6 +5,7 @@
 #include "app/Redraw.h"
 #include "file/DrawingFile.h"
 #include "file/DrawingFileIo.h"
+#include "shapes/RandomSource.h"
 #include "text/QtText.h"
 #include "ui/DialogService.h"
 #include "ui/MessageBox.h"
@@ -13,13 +14,28 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdint>
 #include <cstdio>
+#include <limits>
+#include <string_view>
 
 namespace {
 
 StartRequest Finish(int status, const QString& text) {
     std::fputs(qPrintable(text), status == 0 ? stdout : stderr);
     return {true, status, {}, {}};
+}
+
+void Complain(const char* what, const QString& name, const std::string& reason) {
+    std::fprintf(stderr, "kestrune: %s \"%s\": %s.\n", what, qPrintable(name), reason.c_str());
+}
+
+// FNV-1a: the same bytes give the same number on every run and every machine.
+std::uint32_t HashOf(std::string_view bytes) {
+    std::uint32_t hash = 2166136261u;
+    for (const char byte : bytes)
+        hash = (hash ^ static_cast<unsigned char>(byte)) * 16777619u;
+    return hash;
 }
 
 } // namespace
@@ -29,7 +45,11 @@ StartRequest ReadCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Draw circles, rectangles and triangles, and save them as .poly drawings."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option brings --help-all, for the options of a windowed application;
+    // the command line is read before there is one.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption exportTo(
         QStringLiteral("export"),
@@ -53,30 +73,39 @@ StartRequest ReadCommandLine(int argc, char* argv[]) {
 }
 
 int ExportDrawingFile(const QString& out, const QString& in) {
-    // Nobody is there to answer a message box: messages go to standard error.
+    // Nobody is there to answer a message box: each message goes to standard error.
+    std::size_t messages = 0;
     const MessageSink toStandardError(
-        [](const std::string& text, std::uint32_t, const std::string&) {
+        [&messages](const std::string& text, std::uint32_t, const std::string&) {
+            ++messages;
             std::fprintf(stderr, "kestrune: %s\n", text.c_str());
             return kAnswerOk;
         });
     std::string text;
     const FileResult read = ReadDrawingFile(FromQt(in), text);
     if (!read.ok) {
-        std::fprintf(stderr, "kestrune: cannot read \"%s\": %s.\n", qPrintable(in),
-                     read.reason.c_str());
+        Complain("cannot read", in, read.reason);
         return 1;
     }
     // The main window's drawing area, built as at every start but never shown.
     StartUp();
-    const LinkListCollection shapes = LoadDrawingText(text, Program().ShapeTypes);
+    // A bad record's random values come from the file, not the time: the same file gives
+    // the same picture on every run.
+    SeedRandom(HashOf(text));
+    const LinkListCollection shapes =
+        LoadDrawingText(text, Program().ShapeTypes, std::numeric_limits<std::size_t>::max());
     const WindowHandle dialog = Program().MainWindow;
-    const std::string error = ExportPicture(dialog, kDrawingAreaId, FromQt(out),
-                                            [&] { DrawShapeList(dialog, kDrawingAreaId, shapes); });
-    CloseDialog(dialog, 0);
-    if (!error.empty()) {
-        std::fprintf(stderr, "kestrune: cannot write \"%s\": %s.\n", qPrintable(out),
-                     error.c_str());
-        return 1;
+    bool written = false;
+    if (shapes.COUNT() == 0 && !text.empty()) {
+        Complain("cannot export", in, "no line in it names a kind of shape");
+    } else {
+        const std::string error = ExportPicture(dialog, kDrawingAreaId, FromQt(out), [&] {
+            DrawShapeList(dialog, kDrawingAreaId, shapes);
+        });
+        written = error.empty();
+        if (!written)
+            Complain("cannot write", out, error);
     }
-    return 0;
+    CloseDialog(dialog, 0);
+    return written && messages == 0 ? 0 : 1;
 }

@@ -13,6 +13,8 @@ struct StartRequest {
 // Reads the arguments; prints help, the version or the mistake (with the usage) itself.
 StartRequest ReadCommandLine(int argc, char* argv[]);
 
-// Writes the drawing of the file in as a picture to out, without a window; what goes
-// wrong goes to standard error. The exit status: 0, or 1 when nothing was written.
+// Writes the drawing of the file in as a picture to out, without a window, the same
+// picture for the same file on every run; each bad record and whatever else goes wrong goes
+// to standard error. The exit status: 0; or 1 when a record was bad (the picture is still
+// written), the file holds bytes but no line names a kind of shape, or nothing was written.
 int ExportDrawingFile(const QString& out, const QString& in);

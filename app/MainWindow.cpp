@@ -118,7 +118,7 @@ void StartUp() {
 int KestruneMain(const std::string& file) {
     StartUp();
     if (!file.empty()) {
-        OpenDrawingFile(Host(), file);
+        OpenStartingFile(Host(), file);
         RedrawShapes();
     }
     ShowModal(Program().MainWindow);

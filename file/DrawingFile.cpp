@@ -50,14 +50,15 @@ void LoadLines(std::string_view text, const LinkListCollection& prototypes,
 }
 } // namespace
 
-LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollection& prototypes) {
+LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollection& prototypes,
+                                   std::size_t mostMessages) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
     LinkListCollection shapes;
     std::size_t held = 0;
     {
-        const MessageLimit messages(kMostRecordMessages);
+        const MessageLimit messages(mostMessages);
         LoadLines(text, prototypes, shapes);
         held = messages.Held();
     }

@@ -21,11 +21,11 @@ std::optional<std::string> DrawingText(const LinkListCollection& shapes,
 
 // A shape for each line whose keyword (the text before its first ",", lower-cased) names
 // a prototype, made by it and reading the whole line; other lines are skipped. A UTF-8
-// byte-order mark before the first line is no part of it. The first kMostRecordMessages
-// bad records show their messages; one more message counts the rest.
-LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollection& prototypes);
-
+// byte-order mark before the first line is no part of it. The first mostMessages bad
+// records show their messages; one more message counts the rest.
 constexpr std::size_t kMostRecordMessages = 10;
+LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollection& prototypes,
+                                   std::size_t mostMessages = kMostRecordMessages);
 
 // The typed name, with ".poly" appended when it has no "." anywhere.
 std::string SaveFileName(const std::string& typed);

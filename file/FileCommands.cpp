@@ -45,16 +45,33 @@ std::int32_t OnSave(const iDrawingDocument& document) {
     return 0;
 }
 
-void OpenDrawingFile(iDrawingDocument& document, const std::string& name) {
+namespace {
+
+// The whole file is read before the drawing is touched, so a file that cannot be read
+// leaves the drawing as it was.
+FileResult ReadIntoDrawing(iDrawingDocument& document, const std::string& name) {
     const BusyCursor busy;
-    // The whole file is read before the drawing is touched, so a file that cannot be read
-    // leaves the drawing as it was.
     std::string text;
     const FileResult result = ReadDrawingFile(name, text);
     if (result.ok)
         document.ReplaceShapes(LoadDrawingText(text, document.Prototypes()));
-    else
+    return result;
+}
+
+} // namespace
+
+void OpenDrawingFile(iDrawingDocument& document, const std::string& name) {
+    const FileResult result = ReadIntoDrawing(document, name);
+    if (!result.ok)
         Report("The drawing was kept; could not load", name, result.reason);
+}
+
+void OpenStartingFile(iDrawingDocument& document, const std::string& name) {
+    const FileResult result = ReadIntoDrawing(document, name);
+    if (!result.ok)
+        ShowMessage("Could not load \"" + name + "\": " + result.reason +
+                        ". The drawing starts empty.",
+                    kMessageOk, "");
 }
 
 std::int32_t OnLoad(iDrawingDocument& document) {

@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool imagemagick libx11-dev  # the real-window smoke test,
     openbox x11-utils            # under a window manager that frames it
     desktop-file-utils appstream dpkg-dev  # checking the desktop files; dpkg-buildflags
+    lintian                      # checking the Debian package
 )
 
 is_installed() {

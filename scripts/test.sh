@@ -21,9 +21,10 @@ appstreamcli validate --no-net packaging/org.kestrune.Kestrune.metainfo.xml
 contents=$(dpkg-deb -c build/release/kestrune_*_amd64.deb)
 for file in bin/kestrune applications/org.kestrune.Kestrune.desktop \
             metainfo/org.kestrune.Kestrune.metainfo.xml mime/packages/org.kestrune.Kestrune.xml \
-            apps/org.kestrune.Kestrune.svg man1/kestrune.1; do
+            apps/org.kestrune.Kestrune.svg man1/kestrune.1.gz doc/kestrune/copyright; do
     grep -q "$file" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }
 done
+lintian --fail-on error build/release/kestrune_*_amd64.deb # warnings are shown, errors fail
 
 echo "== Debian's default flags, warnings as errors =="
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
