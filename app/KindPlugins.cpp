@@ -5,6 +5,7 @@
 #include "text/TextFields.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPluginLoader>
 
 #include <cstdio>
@@ -50,6 +51,8 @@ class cPluginLoading {
         : types_(types), mostKinds_(mostKinds) {}
 
     void Load(const QString& file) {
+        if (QFileInfo(file).size() == 0) // nothing to read, and the loader would complain
+            return Refuse(file, QStringLiteral("not a Kestrune kind plugin"));
         QPluginLoader loader(file);
         const QString iid = loader.metaData().value(QStringLiteral("IID")).toString();
         if (!iid.startsWith(kPluginFamily))
