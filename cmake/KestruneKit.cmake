@@ -46,4 +46,6 @@ set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME kestrune)
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME kestrune-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "kestrune (= ${PROJECT_VERSION}), qt6-base-dev")
-set(CPACK_COMPONENT_DEV_DESCRIPTION "Kit for writing Kestrune shape kinds as plugins\n Headers and a CMake package to build shape kinds that Kestrune loads at start-up.")
+set(CPACK_DEBIAN_DEV_DESCRIPTION "The kit for writing shape kinds as plugins that Kestrune\n\
+loads at start-up: the headers a kind needs, and a CMake package\n\
+for find_package(Kestrune).")
