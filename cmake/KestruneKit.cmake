@@ -38,6 +38,9 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/KestruneConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/KestruneConfigVersion.cmake
               cmake/KestruneKindPlugin.cmake
         DESTINATION ${package_dir} COMPONENT dev)
+# The example to copy goes with the kit.
+install(DIRECTORY examples/kinds DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrune-dev/examples
+        COMPONENT dev)
 
 # Two Debian packages: the program, and the kit that depends on that very program.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
