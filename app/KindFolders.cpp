@@ -25,7 +25,10 @@ QStringList KindFolders() {
     }
     folders.append(UserDataFolder() + QStringLiteral("/kestrune/kinds"));
     // Found from the program's own place, so that an installed tree can move as a whole.
-    folders.append(QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                   QStringLiteral("/" KESTRUNE_KIND_DIR)));
+    folders.append(QCoreApplication::applicationDirPath() + QStringLiteral("/" KESTRUNE_KIND_DIR));
+    // A folder named twice is searched once: its plugins would only refuse themselves.
+    for (QString& folder : folders)
+        folder = QDir::cleanPath(folder);
+    folders.removeDuplicates();
     return folders;
 }
