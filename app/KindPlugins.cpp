@@ -12,8 +12,10 @@
 
 namespace {
 
-const QString kPluginFamily = QStringLiteral("org.kestrune.Kestrune.KindPlugin/");
-const QString kThisKit = QStringLiteral(KESTRUNE_KIND_PLUGIN_IID).mid(kPluginFamily.size());
+// Every kit version's interface id starts so; the rest is the version.
+constexpr QLatin1StringView kPluginFamily("org.kestrune.Kestrune.KindPlugin/");
+constexpr QLatin1StringView kThisKit =
+    QLatin1StringView(KESTRUNE_KIND_PLUGIN_IID).sliced(kPluginFamily.size());
 
 bool KeywordTaken(const std::string& keyword, const LinkListCollection& types) {
     for (std::int32_t i = 1; i <= types.COUNT(); ++i) {
@@ -36,9 +38,9 @@ QString KindRefusal(const ShapeKind& kind, const LinkListCollection& types,
     if (KeywordTaken(keyword, types))
         return QStringLiteral("its keyword is already taken");
     if (kind.values.size() < 2 || kind.values.size() > kMostShapeValues)
-        return QStringLiteral("it has %1 values; a kind has X, Y and at most %2 in all")
-            .arg(kind.values.size())
-            .arg(kMostShapeValues);
+        return QStringLiteral("a kind has from 2 values (X and Y) to %1, and it has %2")
+            .arg(kMostShapeValues)
+            .arg(kind.values.size());
     if (types.COUNT() >= mostKinds)
         return QStringLiteral("the button column has no room left (%1 kinds at most)")
             .arg(mostKinds);

@@ -50,7 +50,7 @@ class TestKindPlugins : public QObject {
         QTest::addColumn<QStringList>("files"); // put in one folder: the probes or junk
         QTest::addColumn<QString>("reason");    // for the last file
         const QString kind = "kind \"%1\" left out: ";
-        const QString values = "it has %1 values; a kind has X, Y and at most 4 in all";
+        const QString values = "a kind has from 2 values (X and Y) to 4, and it has %1";
         LinkListCollection builtIn;
         RegisterPrototypes(builtIn);
         const QString firstWithoutRoom = "probe" + QString::number(6 - builtIn.COUNT() + 1);
