@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/KindListing.h"
 #include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
@@ -56,6 +57,10 @@ StartRequest ReadCommandLine(int argc, char* argv[]) {
         QStringLiteral("Write the drawing FILE as a picture to <out> (.png or .svg) and quit."),
         QStringLiteral("out"));
     parser.addOption(exportTo);
+    const QCommandLineOption kinds(
+        QStringLiteral("kinds"),
+        QStringLiteral("List every shape kind with its values and origin, and refused plugins."));
+    parser.addOption(kinds);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A drawing to open."),
                                  QStringLiteral("[file]"));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -64,6 +69,8 @@ StartRequest ReadCommandLine(int argc, char* argv[]) {
         return Finish(0, parser.helpText());
     if (parser.isSet(version))
         return Finish(0, QStringLiteral("kestrune %1\n").arg(QStringLiteral(KESTRUNE_VERSION)));
+    if (parser.isSet(kinds))
+        return Finish(0, KindListing());
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return Finish(2, "kestrune: one drawing at a time\n\n" + parser.helpText());

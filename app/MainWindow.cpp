@@ -3,6 +3,7 @@
 #include "app/ButtonCallbacks.h"
 #include "app/DrawingAreaInput.h"
 #include "app/DrawingHistory.h"
+#include "app/KindFolders.h"
 #include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
@@ -38,6 +39,10 @@
     constexpr std::int32_t kButtonWidth = 100;
     constexpr std::int32_t kButtonHeight = 30;
     constexpr std::int32_t kButtonStep = 34;
+    // The shape buttons and the three command buttons all stand within the window's height.
+    constexpr std::int32_t kCommandButtons = 3;
+    constexpr std::int32_t kMostShapeKinds =
+        (kMainWindowHeight - kButtonColumnTop - kButtonHeight) / kButtonStep + 1 - kCommandButtons;
     constexpr std::int32_t kViewPanelX = kButtonColumnX + 110;
     constexpr std::int32_t kViewPanelY = 10;
     constexpr std::int32_t kViewPanelWidth = 100;
@@ -66,6 +71,11 @@ void RegisterPrototypes(LinkListCollection& types) {
     types.ADD(std::make_shared<cCircle>());
     types.ADD(std::make_shared<cRectangle>());
     types.ADD(std::make_shared<cTriangle>());
+}
+
+KindPluginReport RegisterKinds(LinkListCollection& types) {
+    RegisterPrototypes(types);
+    return LoadKindPlugins(KindFolders(), types, kMostShapeKinds);
 }
 
 void BuildMainWindow() {
@@ -111,7 +121,7 @@ void BuildMainWindow() {
 void StartUp() {
     SeedRandomFromTimeOfDay();
     ResetProgram();
-    RegisterPrototypes(Program().ShapeTypes);
+    PrintRefusals(RegisterKinds(Program().ShapeTypes));
     BuildMainWindow();
 }
 

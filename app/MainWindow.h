@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KindPlugins.h"
 #include "app/ProgramHost.h"
 #include "shapes/LinkListCollection.h"
 
@@ -16,10 +17,14 @@ void SeedRandomFromTimeOfDay();
 // One prototype per offered shape kind, in button order: the one list of kinds, and the
 // only place that names them.
 void RegisterPrototypes(LinkListCollection& types);
+// The built-in prototypes, then the kinds of the kind plugins for which the button column
+// has room.
+KindPluginReport RegisterKinds(LinkListCollection& types);
 // Builds everything the program shows, with a button for each prototype registered; the
 // main window is built but not yet shown.
 void BuildMainWindow();
-// Seeds, registers the prototypes and builds the main window.
+// Seeds, registers the kinds (telling standard error what was left out) and builds the
+// main window.
 void StartUp();
 // The entry point: starts up (with the drawing file, if one is named, loaded as Load
 // loads it), runs the main window until it is closed, returns 0.

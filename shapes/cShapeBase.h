@@ -23,9 +23,11 @@ class cShapeBase : public iShape {
     // "Invalid circle settings s/b circle,x,y,radius".
     static std::string SettingsMessage(const ShapeKind& kind);
 
+    // What the class declares itself to be: keyword, caption, values and their labels.
+    virtual const ShapeKind& Kind() const = 0;
+
   protected:
     cShapeBase() = default;
-    virtual const ShapeKind& Kind() const = 0;
     // Draws every value from its default range, fixed ranges first.
     void DrawDefaults();
 

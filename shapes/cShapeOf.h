@@ -1,16 +1,17 @@
 #pragma once
 
+#include "shapes/cEditDialogOwner.h"
 #include "shapes/cShapeBase.h"
-#include "shapes/cShapeEditDialog.h"
+#include "shapes/iShapeProperties.h"
 
-#include <iterator>
 #include <memory>
 
-// The base of every shape class: Self declares its kind as kKind (over its values
-// kValues); Properties is its property interface. Position, copying and editing come from
-// here; editing lives apart from the values so that the values' code never reaches the
-// program through the edit dialog's host.
-template <class Self, class Properties> class cShapeOf : public cShapeBase, public Properties {
+// The base of every shape class: Self declares its kind as kKind; Properties is its
+// property interface. Position, copying and editing come from here; editing lives apart
+// from the values so that the values' code never reaches the program through the edit
+// dialog's host.
+template <class Self, class Properties = iPosition>
+class cShapeOf : public cShapeBase, public Properties {
   public:
     std::shared_ptr<iShape> NewShape() const final { return std::make_shared<Self>(); }
     void Edit(iShapeEditHost& host) final {
@@ -24,8 +25,8 @@ template <class Self, class Properties> class cShapeOf : public cShapeBase, publ
 
   protected:
     cShapeOf() {
-        static_assert(std::size(Self::kValues) >= 2, "a shape has at least X and Y");
-        static_assert(std::size(Self::kValues) <= kMostShapeValues,
+        static_assert(Self::kKind.values.size() >= 2, "a shape has at least X and Y");
+        static_assert(Self::kKind.values.size() <= kMostShapeValues,
                       "the edit panel holds no more values than kMostShapeValues");
         DrawDefaults();
     }
@@ -33,5 +34,5 @@ template <class Self, class Properties> class cShapeOf : public cShapeBase, publ
   private:
     const ShapeKind& Kind() const final { return Self::kKind; }
 
-    cShapeEditDialog editDialog_; // destroyed with the shape, and the dialog with it
+    cEditDialogOwner editDialog_; // destroyed with the shape, and the dialog with it
 };
