@@ -24,7 +24,12 @@ for file in bin/kestrune applications/org.kestrune.Kestrune.desktop \
             apps/org.kestrune.Kestrune.svg man1/kestrune.1.gz doc/kestrune/copyright; do
     grep -q "$file" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }
 done
-lintian --fail-on error build/release/kestrune_*_amd64.deb # warnings are shown, errors fail
+contents=$(dpkg-deb -c build/release/kestrune-dev_*_amd64.deb)
+for file in include/kestrune/shapes/iKindPlugin.h cmake/Kestrune/KestruneConfig.cmake \
+            doc/kestrune-dev/copyright; do
+    grep -q "$file" <<<"$contents" || { echo "the kit package lacks $file" >&2; exit 1; }
+done
+lintian --fail-on error build/release/kestrune_*_amd64.deb build/release/kestrune-dev_*_amd64.deb # warnings are shown, errors fail
 
 echo "== Debian's default flags, warnings as errors =="
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \

@@ -10,8 +10,9 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 
 run --help >"$work/out" || fail "--help failed"
 # Every option listed works without a display, and each is tried below.
-[ "$(grep -o -- ' --[a-z-]*' "$work/out" | tr -d '\n')" = " --help --version --export" ] \
-    || fail "--help lists other options than --help, --version and --export"
+[ "$(grep -o -- ' --[a-z-]*' "$work/out" | tr -d '\n')" = " --help --version --export --kinds" ] \
+    || fail "--help lists other options than --help, --version, --export and --kinds"
+run --kinds | grep -q ': built-in$' || fail "--kinds lists no built-in kind without a display"
 [ "$(run --version)" = "kestrune 1.0.0" ] || fail "--version is not 'kestrune 1.0.0'"
 status=0; run --no-such-option >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] && [ ! -s "$work/out" ] && grep -q "Unknown option" "$work/err" \
