@@ -22,16 +22,28 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
     case Notification::PointerDragged:
         drag_.Move(point);
         break;
+    case Notification::DoubleClicked: {
+        const std::int32_t hit = FindShapeAt(Program().Shapes, point.x, point.y);
+        if (hit != 0 && hit == FindShapeIndex(Program().ViewManager->Current()))
+            drag_.Press(hit, point); // the selected shape: its editor follows the drag
+        break;
+    }
     case Notification::PointerReleased:
+    case Notification::PointerLost:
         drag_.Release();
         break;
+    case Notification::DragCancelled:
+        drag_.Cancel();
+        break;
     case Notification::MenuAtPointer: {
+        drag_.Release();
         const std::int32_t hit = FindShapeAt(Program().Shapes, point.x, point.y);
         SelectShape(dialog, hit, host_);
         OpenShapeMenu(dialog, point, hit, host_);
         break;
     }
     case Notification::MenuFromKeyboard: // for the shape whose editor is showing, if any
+        drag_.Release();
         OpenShapeMenu(dialog, point, FindShapeIndex(Program().ViewManager->Current()), host_);
         break;
     default:

@@ -105,7 +105,17 @@ void BuildMainWindow() {
     program.ViewManager->SetContainer(program.ViewPanel);
     program.ViewManager->SetAllowEmpty(-1);
     ShowModeless(program.ViewPanel);
-    RouteHistoryKeys(program.MainWindow, UndoChange, RedoChange);
+    // A drag in progress is one step of its own, ended before the history moves.
+    RouteHistoryKeys(
+        program.MainWindow,
+        [input] {
+            input->FinishDrag();
+            UndoChange();
+        },
+        [input] {
+            input->FinishDrag();
+            RedoChange();
+        });
 }
 
 void StartUp() {

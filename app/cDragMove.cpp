@@ -9,9 +9,21 @@
 #include "text/NumberText.h"
 #include "ui/DialogService.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+namespace {
+// The pointer's reach within the drawing area: its client pixels inside the 1-pixel border.
+constexpr std::int32_t kAreaFirst = 1;
+constexpr std::int32_t kAreaLast = kDrawingSize - 2;
+
+ClientPoint WithinArea(ClientPoint at) {
+    return {std::clamp(at.x, kAreaFirst, kAreaLast), std::clamp(at.y, kAreaFirst, kAreaLast)};
+}
+} // namespace
+
 void cDragMove::Press(std::int32_t position, ClientPoint at) {
+    Release(); // one whose release never came
     shape_ = Program().Shapes.ITEM(position);
     position_ = position;
     start_ = at;
@@ -19,10 +31,15 @@ void cDragMove::Press(std::int32_t position, ClientPoint at) {
     moving_ = false;
 }
 
+// The shape may have left its place meanwhile.
+bool cDragMove::StillThere() const {
+    return shape_ && PositionOf(*shape_) == position_;
+}
+
 void cDragMove::Move(ClientPoint at) {
-    // The shape may have left its place meanwhile (an undo from the keyboard).
-    if (!shape_ || PositionOf(*shape_) != position_)
+    if (!StillThere())
         return;
+    at = WithinArea(at);
     const std::int64_t distance =
         std::llabs(std::int64_t{at.x} - start_.x) + std::llabs(std::int64_t{at.y} - start_.y);
     if (!moving_ && distance <= DragDistance())
@@ -40,7 +57,11 @@ void cDragMove::Follow(ClientPoint at) {
     values[1] = Add32(values[1], Sub32(at.y, start_.y));
     SetShapeValues(position_, values);
     DrawDragFrame(Program().MainWindow, kDrawingAreaId, *shape_);
-    // The editor shows the live position.
+    ShowInEditor(values);
+}
+
+// The editor shows the live position.
+void cDragMove::ShowInEditor(const ShapeValues& values) {
     const WindowHandle editor = Program().ViewManager->Current();
     SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId), FormatNumber(values[0], "0"));
     SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId + 1), FormatNumber(values[1], "0"));
@@ -49,9 +70,21 @@ void cDragMove::Follow(ClientPoint at) {
 void cDragMove::Release() {
     if (moving_) {
         EndDragLayers(Program().MainWindow, kDrawingAreaId);
-        if (shape_ && PositionOf(*shape_) == position_)
+        if (StillThere())
             RecordMove(position_, before_);
     }
     shape_.reset();
     moving_ = false;
+}
+
+void cDragMove::Cancel() {
+    if (moving_ && StillThere()) {
+        EndDragLayers(Program().MainWindow, kDrawingAreaId);
+        SetShapeValues(position_, before_);
+        RedrawShapes();
+        DrawHighlighted(Program().MainWindow, kDrawingAreaId, *shape_);
+        ShowInEditor(before_);
+        moving_ = false;
+    }
+    Release();
 }

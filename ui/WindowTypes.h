@@ -28,6 +28,10 @@ constexpr std::uint32_t PointerDragged = 0x8001;
 constexpr std::uint32_t PointerReleased = 0x8002;
 constexpr std::uint32_t MenuAtPointer = 0x8003;
 constexpr std::uint32_t MenuFromKeyboard = 0x8004;
+// While the left button is held: the window lost the focus (its pointer with it), or
+// Escape was pressed in it.
+constexpr std::uint32_t PointerLost = 0x8010;
+constexpr std::uint32_t DragCancelled = 0x8011;
 } // namespace Notification
 
 // Command IDs produced by the Enter and Esc keys.

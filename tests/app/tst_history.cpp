@@ -137,6 +137,59 @@ class TestHistory : public QObject {
         QCOMPARE(Saved(), done); // the other redo key
     }
 
+    // clang-format off
+    void aDragEndedAnyWayIsOneStepOrNone_data() {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<std::string>("after");
+        QTest::addColumn<std::string>("redone"); // the whole history redone
+        const std::string before = "circle,100,100,20\r\nrectangle,150,150,40,30", moved = "circle,130,90,20\r\nrectangle,150,150,40,30";
+        QTest::newRow("release") << "release" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("kept in the area") << "release" << QPoint(700, -340) << std::string("circle,318,1,20\r\nrectangle,150,150,40,30") << std::string();
+        QTest::newRow("double click") << "double click" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("right press") << "menu" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("focus lost") << "deactivate" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("escape") << "escape" << QPoint(130, 90) << before << before;
+        QTest::newRow("undo") << "undo" << QPoint(130, 90) << before << moved;
+    }
+    // clang-format on
+
+    void aDragEndedAnyWayIsOneStepOrNone() {
+        QFETCH(QString, end);
+        QFETCH(QPoint, to);
+        QFETCH(std::string, after);
+        QFETCH(std::string, redone);
+        const std::string before = Saved();
+        const QPoint from(100, 100);
+        if (end == "double click") {
+            ClickDrawing(from.x(), from.y());
+            QTest::mouseDClick(Area(), Qt::LeftButton, {}, from);
+        } else {
+            QTest::mousePress(Area(), Qt::LeftButton, {}, from);
+        }
+        QTest::mouseMove(Area(), (from + to) / 2);
+        QTest::mouseMove(Area(), to);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        if (end == "release" || end == "double click") {
+            QTest::mouseRelease(Area(), Qt::LeftButton, {}, to);
+        } else if (end == "menu") {
+            AnswerMenu("");
+            RightClick(to.x(), to.y());
+        } else if (end == "deactivate") {
+            QApplication::sendEvent(WindowWidget(Program().MainWindow), &deactivate);
+        } else {
+            QTest::keyClick(Area(), end == "undo" ? Qt::Key_Z : Qt::Key_Escape,
+                            end == "undo" ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        QTest::mouseMove(Area(), {200, 200}); // after its end, nothing follows
+        QTest::mouseRelease(Area(), Qt::LeftButton, {}, {200, 200});
+        QCOMPARE(Saved(), after);
+        Program().History->setIndex(2);
+        QCOMPARE(Saved(), before);
+        Program().History->setIndex(Program().History->count());
+        QCOMPARE(Saved(), redone.empty() ? after : redone);
+    }
+
     void aSmallMoveIsAClickAndADragShowsLiveValues() {
         const int near = QApplication::startDragDistance();
         Drag({100, 100}, {100 + near, 100});
