@@ -54,6 +54,11 @@ void RecordMove(std::int32_t position, const ShapeValues& before) {
         Record(new cValuesStep(position, before, shape->Values(), "Move"));
 }
 
+void RecordResize(std::int32_t position, const ShapeValues& before) {
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        Record(new cValuesStep(position, before, shape->Values(), "Resize"));
+}
+
 void DeleteShape(std::int32_t position) {
     Record(new cRemoveStep(position, "Delete"));
     RedrawShapes();

@@ -22,8 +22,9 @@ ClientPoint WithinArea(ClientPoint at) {
 }
 } // namespace
 
-void cDragMove::Press(std::int32_t position, ClientPoint at) {
+void cDragMove::Press(std::int32_t position, ClientPoint at, bool onOutline) {
     Release(); // one whose release never came
+    resizing_ = onOutline;
     shape_ = Program().Shapes.ITEM(position);
     position_ = position;
     start_ = at;
@@ -53,25 +54,32 @@ void cDragMove::Move(ClientPoint at) {
 
 void cDragMove::Follow(ClientPoint at) {
     ShapeValues values = before_;
-    values[0] = Add32(values[0], Sub32(at.x, start_.x));
-    values[1] = Add32(values[1], Sub32(at.y, start_.y));
+    if (resizing_) {
+        values =
+            shape_->FollowOutline(before_, {start_.x, start_.y}, {at.x, at.y}).value_or(before_);
+    } else {
+        values[0] = Add32(values[0], Sub32(at.x, start_.x));
+        values[1] = Add32(values[1], Sub32(at.y, start_.y));
+    }
     SetShapeValues(position_, values);
     DrawDragFrame(Program().MainWindow, kDrawingAreaId, *shape_);
     ShowInEditor(values);
 }
 
-// The editor shows the live position.
+// The editor shows the live position, or all the live values of a resize.
 void cDragMove::ShowInEditor(const ShapeValues& values) {
     const WindowHandle editor = Program().ViewManager->Current();
-    SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId), FormatNumber(values[0], "0"));
-    SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId + 1), FormatNumber(values[1], "0"));
+    const std::size_t shown = resizing_ ? values.size() : 2;
+    for (std::size_t i = 0; i < shown; ++i)
+        SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId + static_cast<std::int32_t>(i)),
+                FormatNumber(values[i], "0"));
 }
 
 void cDragMove::Release() {
     if (moving_) {
         EndDragLayers(Program().MainWindow, kDrawingAreaId);
         if (StillThere())
-            RecordMove(position_, before_);
+            resizing_ ? RecordResize(position_, before_) : RecordMove(position_, before_);
     }
     shape_.reset();
     moving_ = false;

@@ -14,8 +14,10 @@ GraphicControl::GraphicControl(WindowHandle handle, std::uint32_t style, QWidget
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Drawing area"));
     // A drag must hear of its end even when the release never comes here.
-    if (style & Style::NotifyClicks)
+    if (style & Style::NotifyClicks) {
         qApp->installEventFilter(this);
+        setMouseTracking(true); // the pointer's look may depend on where it is
+    }
 }
 
 GraphicControl::~GraphicControl() = default;
@@ -68,6 +70,8 @@ void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
 void GraphicControl::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton)
         Notify(Notification::PointerDragged, event->globalPosition().toPoint());
+    else if (event->buttons() == Qt::NoButton)
+        Notify(Notification::PointerHovered, event->globalPosition().toPoint());
 }
 
 void GraphicControl::mouseReleaseEvent(QMouseEvent* event) {

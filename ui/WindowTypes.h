@@ -32,6 +32,8 @@ constexpr std::uint32_t MenuFromKeyboard = 0x8004;
 // Escape was pressed in it.
 constexpr std::uint32_t PointerLost = 0x8010;
 constexpr std::uint32_t DragCancelled = 0x8011;
+// The pointer moved over it with no button held.
+constexpr std::uint32_t PointerHovered = 0x8012;
 } // namespace Notification
 
 // Command IDs produced by the Enter and Esc keys.

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -188,6 +189,53 @@ class TestHistory : public QObject {
         QCOMPARE(Saved(), before);
         Program().History->setIndex(Program().History->count());
         QCOMPARE(Saved(), redone.empty() ? after : redone);
+    }
+
+    // clang-format off
+    void aDragOnTheOutlineResizes_data() {
+        QTest::addColumn<std::string>("shape");
+        QTest::addColumn<QPoint>("inside"); // where a click selects it
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("look"); // the pointer over from
+        QTest::addColumn<std::string>("after");
+        const QPoint circle(100, 100), rectangle(170, 165), triangle(100, 110);
+        QTest::newRow("circle") << std::string("circle,100,100,20") << circle << QPoint(114, 114) << QPoint(130, 140) << int(Qt::SizeFDiagCursor) << std::string("circle,100,100,50");
+        QTest::newRow("circle, no movement") << std::string("circle,100,100,20") << circle << QPoint(120, 100) << QPoint(120, 100) << int(Qt::SizeHorCursor) << std::string("circle,100,100,20");
+        QTest::newRow("rectangle right") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(191, 165) << QPoint(211, 165) << int(Qt::SizeHorCursor) << std::string("rectangle,150,150,60,30");
+        QTest::newRow("rectangle left") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(149, 165) << QPoint(129, 165) << int(Qt::SizeHorCursor) << std::string("rectangle,130,150,60,30");
+        QTest::newRow("rectangle top") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(170, 151) << QPoint(170, 131) << int(Qt::SizeVerCursor) << std::string("rectangle,150,130,40,50");
+        QTest::newRow("rectangle bottom") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(170, 180) << QPoint(170, 200) << int(Qt::SizeVerCursor) << std::string("rectangle,150,150,40,50");
+        QTest::newRow("rectangle top left") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(149, 149) << QPoint(139, 144) << int(Qt::SizeFDiagCursor) << std::string("rectangle,140,145,50,35");
+        QTest::newRow("rectangle top right") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(191, 149) << QPoint(201, 139) << int(Qt::SizeBDiagCursor) << std::string("rectangle,150,140,50,40");
+        QTest::newRow("triangle base") << std::string("triangle,100,100,20") << triangle << QPoint(100, 121) << QPoint(100, 140) << int(Qt::SizeVerCursor) << std::string("triangle,100,100,40");
+        QTest::newRow("triangle side") << std::string("triangle,100,100,20") << triangle << QPoint(89, 100) << QPoint(70, 100) << int(Qt::SizeFDiagCursor) << std::string("triangle,100,100,60");
+        QTest::newRow("triangle apex") << std::string("triangle,100,100,20") << triangle << QPoint(100, 79) << QPoint(100, 60) << int(Qt::SizeVerCursor) << std::string("triangle,100,100,40");
+    }
+    // clang-format on
+
+    void aDragOnTheOutlineResizes() {
+        QFETCH(std::string, shape);
+        QFETCH(QPoint, inside);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(int, look);
+        QFETCH(std::string, after);
+        PressButton("Clear");
+        AddShape(ShapeFrom(shape));
+        const int steps = Program().History->count();
+        ClickDrawing(inside.x(), inside.y());
+        QMouseEvent hover(QEvent::MouseMove, from, Area()->mapToGlobal(from), Qt::NoButton,
+                          Qt::NoButton, {});
+        QApplication::sendEvent(Area(), &hover);
+        QCOMPARE(int(Area()->cursor().shape()), look);
+        Drag(from, to);
+        QCOMPARE(Saved(), after);
+        QCOMPARE(GetText(GetControl(Program().ViewManager->Current(), 103)),
+                 std::to_string(Program().Shapes.ITEM(1)->Values()[2])); // the editor follows
+        QCOMPARE(Program().History->count(), steps + (after != shape ? 1 : 0));
+        Program().History->setIndex(steps);
+        QCOMPARE(Saved(), shape);
     }
 
     void aSmallMoveIsAClickAndADragShowsLiveValues() {
