@@ -9,14 +9,9 @@
 
 namespace {
 
-// The selected shape: the one whose editor shows, outlined in orange.
-std::int32_t Selected() {
-    return FindShapeIndex(Program().ViewManager->Current());
-}
-
 // A resize pointer on the selected shape's outline, unless another shape lies on top there.
 PointerShape LookAt(ClientPoint at) {
-    const std::int32_t selected = Selected();
+    const std::int32_t selected = SelectedShape();
     const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(selected);
     if (!shape)
         return PointerShape::Ordinary;
@@ -38,7 +33,7 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
     switch (wParam >> 16) {
     case Notification::Clicked: {
         const bool onOutline = LookAt(point) != PointerShape::Ordinary;
-        const std::int32_t selected = Selected();
+        const std::int32_t selected = SelectedShape();
         const std::int32_t hit = FindShapeAt(Program().Shapes, point.x, point.y);
         SelectShape(dialog, hit, host_);
         drag_.Press(onOutline ? selected : hit, point, onOutline);
@@ -53,7 +48,7 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
     case Notification::DoubleClicked: {
         // Only the selected shape, whose editor follows the drag.
         const bool onOutline = LookAt(point) != PointerShape::Ordinary;
-        const std::int32_t selected = Selected();
+        const std::int32_t selected = SelectedShape();
         if (onOutline ||
             (selected != 0 && FindShapeAt(Program().Shapes, point.x, point.y) == selected))
             drag_.Press(selected, point, onOutline);

@@ -78,6 +78,14 @@ std::int32_t DuplicateShape(std::int32_t position) {
     return position;
 }
 
+void InsertShapes(const LinkListCollection& shapes) {
+    Program().History->beginMacro("Paste");
+    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i)
+        Record(new cInsertStep(i, shapes.ITEM(i), "Paste"));
+    Program().History->endMacro();
+    RedrawShapes();
+}
+
 void BringToFront(std::int32_t position) {
     Record(new cReorderStep(position, 1, "Bring to Front"));
     RedrawShapes();

@@ -27,6 +27,8 @@ void RecordResize(std::int32_t position, const ShapeValues& before);
 void DeleteShape(std::int32_t position);
 // A copy moved by (+10, +10) directly above the original; its position.
 std::int32_t DuplicateShape(std::int32_t position);
+// Puts the shapes on top of the drawing, the first on top, as one step.
+void InsertShapes(const LinkListCollection& shapes);
 void BringToFront(std::int32_t position);
 void SendToBack(std::int32_t position);
 

@@ -6,13 +6,16 @@
 #include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/ShapeClipboard.h"
 #include "file/FileCommands.h"
 #include "shapes/RandomSource.h"
 #include "shapes/ShapeKind.h"
 #include "shapes/cCircle.h"
 #include "shapes/cRectangle.h"
 #include "shapes/cTriangle.h"
+#include "ui/ClipboardKeys.h"
 #include "ui/DialogService.h"
+#include "ui/FileDrop.h"
 #include "ui/GraphicService.h"
 #include "ui/HistoryKeys.h"
 
@@ -116,6 +119,17 @@ void BuildMainWindow() {
             input->FinishDrag();
             RedoChange();
         });
+    RouteClipboardKeys(program.MainWindow, [input](ClipboardKey key) {
+        input->FinishDrag();
+        OnClipboardKey(key, Program().MainWindow, Host());
+    });
+    // A file dropped opens as Load opens the file chosen.
+    AcceptFileDrops(program.MainWindow, [input](const std::string& name) {
+        input->FinishDrag();
+        Host().CloseView();
+        OpenDrawingFile(Host(), name);
+        Host().Redraw();
+    });
 }
 
 void StartUp() {

@@ -9,10 +9,13 @@
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -260,13 +263,103 @@ class TestHistory : public QObject {
         Program().History->clear();
         AnswerMenu("", &onShape);
         RightClick(101, 101);
-        QCOMPARE(onShape, (QStringList{"Delete", "Duplicate", "Bring to Front", "Send to Back", "-",
-                                       "(Undo)", "(Redo)", "-", "Export Image\u2026"}));
+        QGuiApplication::clipboard()->setText("no shape");
+        QCOMPARE(onShape,
+                 (QStringList{"Delete", "Duplicate", "Cut", "Copy", "(Paste)", "Bring to Front",
+                              "Send to Back", "-", "(Undo)", "(Redo)", "-", "Export Image\u2026"}));
         QCOMPARE(Program().ViewManager->Count(), 1); // the press selected the shape
         PressButton("Clear");
+        QGuiApplication::clipboard()->setText("Circle,1,2,3");
         AnswerMenu("", &onSpace);
         RightClick(300, 300);
-        QCOMPARE(onSpace, (QStringList{"Undo", "(Redo)", "-", "Export Image\u2026"}));
+        QCOMPARE(onSpace, (QStringList{"Paste", "-", "Undo", "(Redo)", "-", "Export Image\u2026"}));
+    }
+
+    // clang-format off
+    void clipboardKeysAndMenu_data() {
+        QTest::addColumn<QString>("clipboard"); // before the step
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("after"); // the drawing's text, as a pattern
+        QTest::addColumn<QStringList>("messages");
+        const QString two = "\r\ncircle,100,100,20\r\nrectangle,150,150,40,30";
+        QTest::newRow("copy, paste") << "" << "copy, paste" << "circle,100,100,20" + two << QStringList();
+        QTest::newRow("cut") << "" << "cut" << "rectangle,150,150,40,30" << QStringList();
+        QTest::newRow("paste by Load's rules") << "triangle,1,2,3\nsquare,1\r\nCircle,1,2\rrectangle,5,6,7,8" << "Paste" << "triangle,1,2,3\r\ncircle,[-0-9,]+\r\nrectangle,5,6,7,8" + two << QStringList{"Invalid circle settings s/b circle,x,y,radius"};
+        QTest::newRow("no usable line") << "hello\nsquare,1" << "paste" << two.mid(2) << QStringList();
+        QTest::newRow("typed in a box") << "circle,5,5,5" << "type, paste" << two.mid(2) << QStringList();
+    }
+    // clang-format on
+
+    void clipboardKeysAndMenu() {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, step);
+        QFETCH(QString, after);
+        QFETCH(QStringList, messages);
+        const std::string before = Saved();
+        QGuiApplication::clipboard()->setText(clipboard);
+        ClickDrawing(101, 101);
+        QCoreApplication::processEvents(); // the X box's text selected, as a click leaves it
+        QWidget* box = QApplication::focusWidget();
+        const MessageRecorder shown;
+        if (step.startsWith("copy") || step == "cut") {
+            QTest::keyClick(box, step == "cut" ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("circle,100,100,20"));
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            QCOMPARE(QImage::fromData(data->data("image/png")).size(), QSize(41, 41)); // alone
+            QVERIFY(data->data("image/svg+xml").contains("<svg"));
+        } else if (step == "Paste") {
+            AnswerMenu(step);
+            RightClick(300, 300);
+        } else if (step.startsWith("type")) {
+            QTest::keyClicks(box, "7");
+        }
+        if (step.endsWith("paste"))
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(QRegularExpression(QRegularExpression::anchoredPattern(after))
+                    .match(QString::fromStdString(Saved()))
+                    .hasMatch());
+        QStringList texts;
+        for (const std::string& text : shown.Texts())
+            texts << QString::fromStdString(text);
+        QCOMPARE(texts, messages);
+        if (Saved() != before) { // one step
+            QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(Saved(), before);
+        }
+    }
+
+    // clang-format off
+    void droppingAFile_data() {
+        QTest::addColumn<QStringList>("dropped"); // names in a folder of its own, or addresses
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a drawing file") << QStringList{"one.poly"} << true;
+        QTest::newRow("two files") << QStringList{"one.poly", "one.poly"} << false;
+        QTest::newRow("a folder") << QStringList{"."} << false;
+        QTest::newRow("remote") << QStringList{"https://example.org/one.poly"} << false;
+        QTest::newRow("text") << QStringList{} << false;
+    }
+    // clang-format on
+
+    void droppingAFile() {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, opens);
+        const QTemporaryDir folder;
+        WriteAll(folder.filePath("one.poly"), "triangle,1,2,3");
+        const std::string before = Saved();
+        QList<QUrl> urls;
+        for (const QString& name : dropped)
+            urls << (name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(folder.filePath(name)));
+        QMimeData data;
+        urls.isEmpty() ? data.setText("triangle,1,2,3") : data.setUrls(urls);
+        QWidget* window = WindowWidget(Program().MainWindow);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &enter);
+        QCOMPARE(enter.isAccepted(), opens);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &drop);
+        QCOMPARE(Saved(), opens ? std::string("triangle,1,2,3") : before);
+        QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier); // one step
+        QCOMPARE(Saved(), opens ? before : std::string("circle,100,100,20"));
     }
 
     void exportImageWritesTheDrawingAsPainted() {
