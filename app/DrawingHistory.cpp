@@ -54,6 +54,11 @@ void RecordMove(std::int32_t position, const ShapeValues& before) {
         Record(new cValuesStep(position, before, shape->Values(), "Move"));
 }
 
+void RecordResize(std::int32_t position, const ShapeValues& before) {
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        Record(new cValuesStep(position, before, shape->Values(), "Resize"));
+}
+
 void DeleteShape(std::int32_t position) {
     Record(new cRemoveStep(position, "Delete"));
     RedrawShapes();
@@ -71,6 +76,14 @@ std::int32_t DuplicateShape(std::int32_t position) {
     Record(new cInsertStep(position, std::move(copy), "Duplicate"));
     RedrawShapes();
     return position;
+}
+
+void InsertShapes(const LinkListCollection& shapes) {
+    Program().History->beginMacro("Paste");
+    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i)
+        Record(new cInsertStep(i, shapes.ITEM(i), "Paste"));
+    Program().History->endMacro();
+    RedrawShapes();
 }
 
 void BringToFront(std::int32_t position) {

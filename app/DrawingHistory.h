@@ -21,10 +21,14 @@ void UpdateShape(std::int32_t position, const ShapeValues& values);
 // Records a move that has been shown already: the shape at position went from before to
 // its values now.
 void RecordMove(std::int32_t position, const ShapeValues& before);
+// The same for a resize by dragging the outline.
+void RecordResize(std::int32_t position, const ShapeValues& before);
 // The context menu's changes, each followed by a repaint.
 void DeleteShape(std::int32_t position);
 // A copy moved by (+10, +10) directly above the original; its position.
 std::int32_t DuplicateShape(std::int32_t position);
+// Puts the shapes on top of the drawing, the first on top, as one step.
+void InsertShapes(const LinkListCollection& shapes);
 void BringToFront(std::int32_t position);
 void SendToBack(std::int32_t position);
 

@@ -7,13 +7,16 @@
 #include "app/ProgramHost.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/ShapeClipboard.h"
 #include "file/FileCommands.h"
 #include "shapes/RandomSource.h"
 #include "shapes/ShapeKind.h"
 #include "shapes/cCircle.h"
 #include "shapes/cRectangle.h"
 #include "shapes/cTriangle.h"
+#include "ui/ClipboardKeys.h"
 #include "ui/DialogService.h"
+#include "ui/FileDrop.h"
 #include "ui/GraphicService.h"
 #include "ui/HistoryKeys.h"
 
@@ -115,7 +118,28 @@ void BuildMainWindow() {
     program.ViewManager->SetContainer(program.ViewPanel);
     program.ViewManager->SetAllowEmpty(-1);
     ShowModeless(program.ViewPanel);
-    RouteHistoryKeys(program.MainWindow, UndoChange, RedoChange);
+    // A drag in progress is one step of its own, ended before the history moves.
+    RouteHistoryKeys(
+        program.MainWindow,
+        [input] {
+            input->FinishDrag();
+            UndoChange();
+        },
+        [input] {
+            input->FinishDrag();
+            RedoChange();
+        });
+    RouteClipboardKeys(program.MainWindow, [input](ClipboardKey key) {
+        input->FinishDrag();
+        OnClipboardKey(key, Program().MainWindow, Host());
+    });
+    // A file dropped opens as Load opens the file chosen.
+    AcceptFileDrops(program.MainWindow, [input](const std::string& name) {
+        input->FinishDrag();
+        Host().CloseView();
+        OpenDrawingFile(Host(), name);
+        Host().Redraw();
+    });
 }
 
 void StartUp() {

@@ -4,12 +4,24 @@
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "app/Selection.h"
+#include "app/ShapeClipboard.h"
 #include "ui/PictureExport.h"
 #include "ui/PopupMenu.h"
 #include "ui/Prompts.h"
 
 namespace {
-enum Choice : std::int32_t { kDelete = 1, kDuplicate, kFront, kBack, kUndo, kRedo, kExport };
+enum Choice : std::int32_t {
+    kDelete = 1,
+    kDuplicate,
+    kFront,
+    kBack,
+    kUndo,
+    kRedo,
+    kExport,
+    kCut,
+    kCopy,
+    kPaste
+};
 
 // The drawing as it is painted, without a highlight, as a PNG or SVG picture.
 void ExportImage(WindowHandle dialog) {
@@ -30,9 +42,14 @@ void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position,
     if (position > 0)
         items = {{kDelete, "Delete"},
                  {kDuplicate, "Duplicate"},
+                 {kCut, "Cut"},
+                 {kCopy, "Copy"},
+                 {kPaste, "Paste", CanPaste()},
                  {kFront, "Bring to Front"},
                  {kBack, "Send to Back"},
                  {0, ""}};
+    else
+        items = {{kPaste, "Paste", CanPaste()}, {0, ""}};
     items.push_back({kUndo, "Undo", CanUndo()});
     items.push_back({kRedo, "Redo", CanRedo()});
     items.push_back({0, ""});
@@ -42,6 +59,12 @@ void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position,
         return DeleteShape(position);
     case kDuplicate:
         return SelectShape(dialog, DuplicateShape(position), host);
+    case kCut:
+        return CutShape(position);
+    case kCopy:
+        return CopyShape(position);
+    case kPaste:
+        return PasteShapes(dialog, host);
     case kFront:
         return BringToFront(position);
     case kBack:

@@ -6,9 +6,10 @@
 #include <cstdint>
 
 // The drawing area's context menu. On a shape (at that position): "Delete", "Duplicate",
-// "Bring to Front", "Send to Back", then "Undo" and "Redo"; on empty space (position 0)
-// "Undo" and "Redo" alone, each enabled only when there is something to undo or redo;
-// last, after a separator, "Export Image…".
+// "Cut", "Copy", "Paste", "Bring to Front", "Send to Back", then "Undo" and "Redo"; on
+// empty space (position 0) "Paste", then "Undo" and "Redo"; "Paste", "Undo" and "Redo"
+// each enabled only when there is something to paste, undo or redo; last, after a
+// separator, "Export Image…".
 // Duplicate selects the copy, opening its editor through the host.
 void OpenShapeMenu(WindowHandle dialog, ClientPoint at, std::int32_t position,
                    iShapeEditHost& host);

@@ -9,9 +9,22 @@
 #include "text/NumberText.h"
 #include "ui/DialogService.h"
 
+#include <algorithm>
 #include <cstdlib>
 
-void cDragMove::Press(std::int32_t position, ClientPoint at) {
+namespace {
+// The pointer's reach within the drawing area: its client pixels inside the 1-pixel border.
+constexpr std::int32_t kAreaFirst = 1;
+constexpr std::int32_t kAreaLast = kDrawingSize - 2;
+
+ClientPoint WithinArea(ClientPoint at) {
+    return {std::clamp(at.x, kAreaFirst, kAreaLast), std::clamp(at.y, kAreaFirst, kAreaLast)};
+}
+} // namespace
+
+void cDragMove::Press(std::int32_t position, ClientPoint at, bool onOutline) {
+    Release(); // one whose release never came
+    resizing_ = onOutline;
     shape_ = Program().Shapes.ITEM(position);
     position_ = position;
     start_ = at;
@@ -19,10 +32,15 @@ void cDragMove::Press(std::int32_t position, ClientPoint at) {
     moving_ = false;
 }
 
+// The shape may have left its place meanwhile.
+bool cDragMove::StillThere() const {
+    return shape_ && PositionOf(*shape_) == position_;
+}
+
 void cDragMove::Move(ClientPoint at) {
-    // The shape may have left its place meanwhile (an undo from the keyboard).
-    if (!shape_ || PositionOf(*shape_) != position_)
+    if (!StillThere())
         return;
+    at = WithinArea(at);
     const std::int64_t distance =
         std::llabs(std::int64_t{at.x} - start_.x) + std::llabs(std::int64_t{at.y} - start_.y);
     if (!moving_ && distance <= DragDistance())
@@ -36,22 +54,45 @@ void cDragMove::Move(ClientPoint at) {
 
 void cDragMove::Follow(ClientPoint at) {
     ShapeValues values = before_;
-    values[0] = Add32(values[0], Sub32(at.x, start_.x));
-    values[1] = Add32(values[1], Sub32(at.y, start_.y));
+    if (resizing_) {
+        values =
+            shape_->FollowOutline(before_, {start_.x, start_.y}, {at.x, at.y}).value_or(before_);
+    } else {
+        values[0] = Add32(values[0], Sub32(at.x, start_.x));
+        values[1] = Add32(values[1], Sub32(at.y, start_.y));
+    }
     SetShapeValues(position_, values);
     DrawDragFrame(Program().MainWindow, kDrawingAreaId, *shape_);
-    // The editor shows the live position.
+    ShowInEditor(values);
+}
+
+// The editor shows the live position, or all the live values of a resize.
+void cDragMove::ShowInEditor(const ShapeValues& values) {
     const WindowHandle editor = Program().ViewManager->Current();
-    SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId), FormatNumber(values[0], "0"));
-    SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId + 1), FormatNumber(values[1], "0"));
+    const std::size_t shown = resizing_ ? values.size() : 2;
+    for (std::size_t i = 0; i < shown; ++i)
+        SetText(GetControl(editor, cShapeEditDialog::kFirstBoxId + static_cast<std::int32_t>(i)),
+                FormatNumber(values[i], "0"));
 }
 
 void cDragMove::Release() {
     if (moving_) {
         EndDragLayers(Program().MainWindow, kDrawingAreaId);
-        if (shape_ && PositionOf(*shape_) == position_)
-            RecordMove(position_, before_);
+        if (StillThere())
+            resizing_ ? RecordResize(position_, before_) : RecordMove(position_, before_);
     }
     shape_.reset();
     moving_ = false;
+}
+
+void cDragMove::Cancel() {
+    if (moving_ && StillThere()) {
+        EndDragLayers(Program().MainWindow, kDrawingAreaId);
+        SetShapeValues(position_, before_);
+        RedrawShapes();
+        DrawHighlighted(Program().MainWindow, kDrawingAreaId, *shape_);
+        ShowInEditor(before_);
+        moving_ = false;
+    }
+    Release();
 }

@@ -28,6 +28,12 @@ const iShape* PrototypeNamed(const std::string& keyword, const LinkListCollectio
     }
     return nullptr;
 }
+
+// The prototype the line's keyword names, if any.
+const iShape* PrototypeOfLine(std::string_view line, const LinkListCollection& prototypes) {
+    const std::int32_t comma = FindText(1, line, ",");
+    return comma == 0 ? nullptr : PrototypeNamed(LowerCase(LeftText(line, comma - 1)), prototypes);
+}
 } // namespace
 
 namespace {
@@ -36,10 +42,7 @@ void LoadLines(std::string_view text, const LinkListCollection& prototypes,
                LinkListCollection& shapes) {
     const std::int32_t count = CountFields(text, kLineEnd);
     for (const std::string_view line : SplitFields(text, kLineEnd, count)) {
-        const std::int32_t comma = FindText(1, line, ",");
-        if (comma == 0)
-            continue;
-        const iShape* prototype = PrototypeNamed(LowerCase(LeftText(line, comma - 1)), prototypes);
+        const iShape* prototype = PrototypeOfLine(line, prototypes);
         if (!prototype)
             continue;
         // A malformed line reports itself and still adds a shape with random values.
@@ -68,6 +71,29 @@ LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollecti
                         "random values.",
                     kMessageOk, "");
     return shapes;
+}
+
+std::string WithDrawingLineEnds(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            lines += text[i];
+            continue;
+        }
+        lines += kLineEnd;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+    }
+    return lines;
+}
+
+bool NamesAKind(std::string_view text, const LinkListCollection& prototypes) {
+    const std::int32_t count = CountFields(text, kLineEnd);
+    for (const std::string_view line : SplitFields(text, kLineEnd, count))
+        if (PrototypeOfLine(line, prototypes))
+            return true;
+    return false;
 }
 
 std::string SaveFileName(const std::string& typed) {

@@ -27,5 +27,11 @@ constexpr std::size_t kMostRecordMessages = 10;
 LinkListCollection LoadDrawingText(std::string_view text, const LinkListCollection& prototypes,
                                    std::size_t mostMessages = kMostRecordMessages);
 
+// Text from elsewhere, its lines ended by LF, CR or CR LF, with CR LF between its lines as
+// a drawing's text has them.
+std::string WithDrawingLineEnds(std::string_view text);
+// Whether a line of the text names a prototype, so that LoadDrawingText makes a shape of it.
+bool NamesAKind(std::string_view text, const LinkListCollection& prototypes);
+
 // The typed name, with ".poly" appended when it has no "." anywhere.
 std::string SaveFileName(const std::string& typed);

@@ -35,12 +35,37 @@ constexpr DefaultRange CornerBy(std::size_t sizeValue) {
     return {DefaultRange::Rule::CornerBy, 0, 0, sizeValue};
 }
 
+// How a value follows a drag on the selected shape's outline. A kind none of whose values
+// follows can be moved by dragging, not resized.
+struct OutlineFollow {
+    enum class Rule { Stays, LowEdge, Extent, Reach };
+    Rule rule = Rule::Stays;
+    std::size_t axis = 0; // LowEdge, Extent: 0 along x, 1 along y
+    // Reach: the value that puts the point (dx, dy) away from (X, Y) on the outline.
+    std::int64_t (*reach)(std::int64_t dx, std::int64_t dy) = nullptr;
+};
+
+// The left or top edge: when grabbed it follows, and the extent along that axis changes
+// so that the far edge stays.
+constexpr OutlineFollow LowEdge(std::size_t axis) {
+    return {OutlineFollow::Rule::LowEdge, axis, nullptr};
+}
+// The width or height from the LowEdge of its axis: the far edge follows when grabbed.
+constexpr OutlineFollow Extent(std::size_t axis) {
+    return {OutlineFollow::Rule::Extent, axis, nullptr};
+}
+// A size about the centre (X, Y): the outline, wherever grabbed, passes through the pointer.
+constexpr OutlineFollow Reach(std::int64_t (*reach)(std::int64_t dx, std::int64_t dy)) {
+    return {OutlineFollow::Rule::Reach, 0, reach};
+}
+
 // One value of a record: its label in the edit dialog, its name in the record's
-// settings message, and how a new shape draws it.
+// settings message, how a new shape draws it and how it follows a drag on the outline.
 struct ShapeValue {
     std::string_view label;
     std::string_view recordName;
     DefaultRange defaults;
+    OutlineFollow outline{};
 };
 
 // A kind: the keyword of its records and its button, the caption of its edit dialog,

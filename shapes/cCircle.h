@@ -9,7 +9,7 @@ class cCircle final : public cShapeOf<cCircle, iCircle> {
     static constexpr ShapeValue kValues[] = {
         {"X", "x", CentredBy(2)},
         {"Y", "y", CentredBy(2)},
-        {"Radius", "radius", Between(4, 40)},
+        {"Radius", "radius", Between(4, 40), Reach(Distance)},
     };
     static constexpr ShapeKind kKind{"circle", "Edit Circle", kValues};
 

@@ -7,10 +7,10 @@
 class cRectangle final : public cShapeOf<cRectangle, iRectangle> {
   public:
     static constexpr ShapeValue kValues[] = {
-        {"X", "x", CornerBy(2)},
-        {"Y", "y", CornerBy(3)},
-        {"Width", "width", Between(8, 80)},
-        {"Height", "height", Between(8, 80)},
+        {"X", "x", CornerBy(2), LowEdge(0)},
+        {"Y", "y", CornerBy(3), LowEdge(1)},
+        {"Width", "width", Between(8, 80), Extent(0)},
+        {"Height", "height", Between(8, 80), Extent(1)},
     };
     static constexpr ShapeKind kKind{"rectangle", "Edit Rectangle", kValues};
 

@@ -18,6 +18,10 @@ class cShapeBase : public iShape {
 
     ShapeValues Values() const final;
     void SetValues(const ShapeValues& values) final;
+    std::optional<ShapeValues> FollowOutline(const ShapeValues& before, OutlinePoint grab,
+                                             OutlinePoint now) const final {
+        return ValuesFollowingOutline(Kind().values, before, grab, now);
+    }
 
     // The message for a record with the wrong number of fields, such as
     // "Invalid circle settings s/b circle,x,y,radius".

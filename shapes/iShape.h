@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shapes/OutlineDrag.h"
 #include "shapes/ShapeValues.h"
 #include "ui/GraphicTypes.h"
 
@@ -50,6 +51,13 @@ class iShape {
     virtual void SetValues(const ShapeValues& values) = 0;
 
     ShapeIdentity Identity() const { return identity_; }
+
+    // The values a drag on the outline gives: from the values before, grabbed at grab, the
+    // pointer now at now. Nothing when the kind cannot be resized so.
+    virtual std::optional<ShapeValues> FollowOutline(const ShapeValues&, OutlinePoint,
+                                                     OutlinePoint) const {
+        return std::nullopt;
+    }
 
   protected:
     iShape();

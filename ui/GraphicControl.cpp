@@ -2,7 +2,9 @@
 
 #include "ui/WindowRegistry.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,11 @@ GraphicControl::GraphicControl(WindowHandle handle, std::uint32_t style, QWidget
     setFocusPolicy((style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Drawing area"));
+    // A drag must hear of its end even when the release never comes here.
+    if (style & Style::NotifyClicks) {
+        qApp->installEventFilter(this);
+        setMouseTracking(true); // the pointer's look may depend on where it is
+    }
 }
 
 GraphicControl::~GraphicControl() = default;
@@ -54,6 +61,8 @@ void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
         code = Notification::MenuAtPointer;
     else if (event.button() != Qt::LeftButton)
         return;
+    if (event.button() == Qt::LeftButton)
+        leftHeld_ = true;
     setFocus(Qt::MouseFocusReason);
     Notify(code, event.globalPosition().toPoint());
 }
@@ -61,11 +70,30 @@ void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
 void GraphicControl::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton)
         Notify(Notification::PointerDragged, event->globalPosition().toPoint());
+    else if (event->buttons() == Qt::NoButton)
+        Notify(Notification::PointerHovered, event->globalPosition().toPoint());
 }
 
 void GraphicControl::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        Notify(Notification::PointerReleased, event->globalPosition().toPoint());
+    if (event->button() != Qt::LeftButton)
+        return;
+    leftHeld_ = false;
+    Notify(Notification::PointerReleased, event->globalPosition().toPoint());
+}
+
+bool GraphicControl::eventFilter(QObject* receiver, QEvent* event) {
+    if (!leftHeld_ || !receiver->isWidgetType())
+        return false;
+    if (event->type() == QEvent::WindowDeactivate && receiver == window()) {
+        leftHeld_ = false;
+        Notify(Notification::PointerLost, QCursor::pos());
+    } else if (event->type() == QEvent::KeyPress &&
+               static_cast<QWidget*>(receiver)->window() == window() &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        leftHeld_ = false;
+        Notify(Notification::DragCancelled, QCursor::pos());
+    }
+    return false; // the event goes on as ever
 }
 
 // The Menu key or Shift+F10; a right press has asked already.

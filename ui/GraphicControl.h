@@ -33,6 +33,8 @@ class GraphicControl : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Escape or the window's deactivation while the left button is held.
+    bool eventFilter(QObject* receiver, QEvent* event) override;
 
   private:
     int BorderWidth() const;
@@ -43,6 +45,7 @@ class GraphicControl : public QWidget {
     WindowHandle handle_;
     std::uint32_t style_;
     std::unique_ptr<GraphicSurface> surface_;
+    bool leftHeld_ = false;
 };
 
 // The graphic control behind a control handle, or nullptr.

@@ -28,6 +28,12 @@ constexpr std::uint32_t PointerDragged = 0x8001;
 constexpr std::uint32_t PointerReleased = 0x8002;
 constexpr std::uint32_t MenuAtPointer = 0x8003;
 constexpr std::uint32_t MenuFromKeyboard = 0x8004;
+// While the left button is held: the window lost the focus (its pointer with it), or
+// Escape was pressed in it.
+constexpr std::uint32_t PointerLost = 0x8010;
+constexpr std::uint32_t DragCancelled = 0x8011;
+// The pointer moved over it with no button held.
+constexpr std::uint32_t PointerHovered = 0x8012;
 } // namespace Notification
 
 // Command IDs produced by the Enter and Esc keys.

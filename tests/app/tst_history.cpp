@@ -9,9 +9,13 @@
 #include "ui/WindowRegistry.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -137,6 +141,106 @@ class TestHistory : public QObject {
         QCOMPARE(Saved(), done); // the other redo key
     }
 
+    // clang-format off
+    void aDragEndedAnyWayIsOneStepOrNone_data() {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<std::string>("after");
+        QTest::addColumn<std::string>("redone"); // the whole history redone
+        const std::string before = "circle,100,100,20\r\nrectangle,150,150,40,30", moved = "circle,130,90,20\r\nrectangle,150,150,40,30";
+        QTest::newRow("release") << "release" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("kept in the area") << "release" << QPoint(700, -340) << std::string("circle,318,1,20\r\nrectangle,150,150,40,30") << std::string();
+        QTest::newRow("double click") << "double click" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("right press") << "menu" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("focus lost") << "deactivate" << QPoint(130, 90) << moved << moved;
+        QTest::newRow("escape") << "escape" << QPoint(130, 90) << before << before;
+        QTest::newRow("undo") << "undo" << QPoint(130, 90) << before << moved;
+    }
+    // clang-format on
+
+    void aDragEndedAnyWayIsOneStepOrNone() {
+        QFETCH(QString, end);
+        QFETCH(QPoint, to);
+        QFETCH(std::string, after);
+        QFETCH(std::string, redone);
+        const std::string before = Saved();
+        const QPoint from(100, 100);
+        if (end == "double click") {
+            ClickDrawing(from.x(), from.y());
+            QTest::mouseDClick(Area(), Qt::LeftButton, {}, from);
+        } else {
+            QTest::mousePress(Area(), Qt::LeftButton, {}, from);
+        }
+        QTest::mouseMove(Area(), (from + to) / 2);
+        QTest::mouseMove(Area(), to);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        if (end == "release" || end == "double click") {
+            QTest::mouseRelease(Area(), Qt::LeftButton, {}, to);
+        } else if (end == "menu") {
+            AnswerMenu("");
+            RightClick(to.x(), to.y());
+        } else if (end == "deactivate") {
+            QApplication::sendEvent(WindowWidget(Program().MainWindow), &deactivate);
+        } else {
+            QTest::keyClick(Area(), end == "undo" ? Qt::Key_Z : Qt::Key_Escape,
+                            end == "undo" ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        QTest::mouseMove(Area(), {200, 200}); // after its end, nothing follows
+        QTest::mouseRelease(Area(), Qt::LeftButton, {}, {200, 200});
+        QCOMPARE(Saved(), after);
+        Program().History->setIndex(2);
+        QCOMPARE(Saved(), before);
+        Program().History->setIndex(Program().History->count());
+        QCOMPARE(Saved(), redone.empty() ? after : redone);
+    }
+
+    // clang-format off
+    void aDragOnTheOutlineResizes_data() {
+        QTest::addColumn<std::string>("shape");
+        QTest::addColumn<QPoint>("inside"); // where a click selects it
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("look"); // the pointer over from
+        QTest::addColumn<std::string>("after");
+        const QPoint circle(100, 100), rectangle(170, 165), triangle(100, 110);
+        QTest::newRow("circle") << std::string("circle,100,100,20") << circle << QPoint(114, 114) << QPoint(130, 140) << int(Qt::SizeFDiagCursor) << std::string("circle,100,100,50");
+        QTest::newRow("circle, no movement") << std::string("circle,100,100,20") << circle << QPoint(120, 100) << QPoint(120, 100) << int(Qt::SizeHorCursor) << std::string("circle,100,100,20");
+        QTest::newRow("rectangle right") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(191, 165) << QPoint(211, 165) << int(Qt::SizeHorCursor) << std::string("rectangle,150,150,60,30");
+        QTest::newRow("rectangle left") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(149, 165) << QPoint(129, 165) << int(Qt::SizeHorCursor) << std::string("rectangle,130,150,60,30");
+        QTest::newRow("rectangle top") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(170, 151) << QPoint(170, 131) << int(Qt::SizeVerCursor) << std::string("rectangle,150,130,40,50");
+        QTest::newRow("rectangle bottom") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(170, 180) << QPoint(170, 200) << int(Qt::SizeVerCursor) << std::string("rectangle,150,150,40,50");
+        QTest::newRow("rectangle top left") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(149, 149) << QPoint(139, 144) << int(Qt::SizeFDiagCursor) << std::string("rectangle,140,145,50,35");
+        QTest::newRow("rectangle top right") << std::string("rectangle,150,150,40,30") << rectangle << QPoint(191, 149) << QPoint(201, 139) << int(Qt::SizeBDiagCursor) << std::string("rectangle,150,140,50,40");
+        QTest::newRow("triangle base") << std::string("triangle,100,100,20") << triangle << QPoint(100, 121) << QPoint(100, 140) << int(Qt::SizeVerCursor) << std::string("triangle,100,100,40");
+        QTest::newRow("triangle side") << std::string("triangle,100,100,20") << triangle << QPoint(89, 100) << QPoint(70, 100) << int(Qt::SizeFDiagCursor) << std::string("triangle,100,100,60");
+        QTest::newRow("triangle apex") << std::string("triangle,100,100,20") << triangle << QPoint(100, 79) << QPoint(100, 60) << int(Qt::SizeVerCursor) << std::string("triangle,100,100,40");
+    }
+    // clang-format on
+
+    void aDragOnTheOutlineResizes() {
+        QFETCH(std::string, shape);
+        QFETCH(QPoint, inside);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(int, look);
+        QFETCH(std::string, after);
+        PressButton("Clear");
+        AddShape(ShapeFrom(shape));
+        const int steps = Program().History->count();
+        ClickDrawing(inside.x(), inside.y());
+        QMouseEvent hover(QEvent::MouseMove, from, Area()->mapToGlobal(from), Qt::NoButton,
+                          Qt::NoButton, {});
+        QApplication::sendEvent(Area(), &hover);
+        QCOMPARE(int(Area()->cursor().shape()), look);
+        Drag(from, to);
+        QCOMPARE(Saved(), after);
+        QCOMPARE(GetText(GetControl(Program().ViewManager->Current(), 103)),
+                 std::to_string(Program().Shapes.ITEM(1)->Values()[2])); // the editor follows
+        QCOMPARE(Program().History->count(), steps + (after != shape ? 1 : 0));
+        Program().History->setIndex(steps);
+        QCOMPARE(Saved(), shape);
+    }
+
     void aSmallMoveIsAClickAndADragShowsLiveValues() {
         const int near = QApplication::startDragDistance();
         Drag({100, 100}, {100 + near, 100});
@@ -159,13 +263,103 @@ class TestHistory : public QObject {
         Program().History->clear();
         AnswerMenu("", &onShape);
         RightClick(101, 101);
-        QCOMPARE(onShape, (QStringList{"Delete", "Duplicate", "Bring to Front", "Send to Back", "-",
-                                       "(Undo)", "(Redo)", "-", "Export Image\u2026"}));
+        QGuiApplication::clipboard()->setText("no shape");
+        QCOMPARE(onShape,
+                 (QStringList{"Delete", "Duplicate", "Cut", "Copy", "(Paste)", "Bring to Front",
+                              "Send to Back", "-", "(Undo)", "(Redo)", "-", "Export Image\u2026"}));
         QCOMPARE(Program().ViewManager->Count(), 1); // the press selected the shape
         PressButton("Clear");
+        QGuiApplication::clipboard()->setText("Circle,1,2,3");
         AnswerMenu("", &onSpace);
         RightClick(300, 300);
-        QCOMPARE(onSpace, (QStringList{"Undo", "(Redo)", "-", "Export Image\u2026"}));
+        QCOMPARE(onSpace, (QStringList{"Paste", "-", "Undo", "(Redo)", "-", "Export Image\u2026"}));
+    }
+
+    // clang-format off
+    void clipboardKeysAndMenu_data() {
+        QTest::addColumn<QString>("clipboard"); // before the step
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("after"); // the drawing's text, as a pattern
+        QTest::addColumn<QStringList>("messages");
+        const QString two = "\r\ncircle,100,100,20\r\nrectangle,150,150,40,30";
+        QTest::newRow("copy, paste") << "" << "copy, paste" << "circle,100,100,20" + two << QStringList();
+        QTest::newRow("cut") << "" << "cut" << "rectangle,150,150,40,30" << QStringList();
+        QTest::newRow("paste by Load's rules") << "triangle,1,2,3\nsquare,1\r\nCircle,1,2\rrectangle,5,6,7,8" << "Paste" << "triangle,1,2,3\r\ncircle,[-0-9,]+\r\nrectangle,5,6,7,8" + two << QStringList{"Invalid circle settings s/b circle,x,y,radius"};
+        QTest::newRow("no usable line") << "hello\nsquare,1" << "paste" << two.mid(2) << QStringList();
+        QTest::newRow("typed in a box") << "circle,5,5,5" << "type, paste" << two.mid(2) << QStringList();
+    }
+    // clang-format on
+
+    void clipboardKeysAndMenu() {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, step);
+        QFETCH(QString, after);
+        QFETCH(QStringList, messages);
+        const std::string before = Saved();
+        QGuiApplication::clipboard()->setText(clipboard);
+        ClickDrawing(101, 101);
+        QCoreApplication::processEvents(); // the X box's text selected, as a click leaves it
+        QWidget* box = QApplication::focusWidget();
+        const MessageRecorder shown;
+        if (step.startsWith("copy") || step == "cut") {
+            QTest::keyClick(box, step == "cut" ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("circle,100,100,20"));
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            QCOMPARE(QImage::fromData(data->data("image/png")).size(), QSize(41, 41)); // alone
+            QVERIFY(data->data("image/svg+xml").contains("<svg"));
+        } else if (step == "Paste") {
+            AnswerMenu(step);
+            RightClick(300, 300);
+        } else if (step.startsWith("type")) {
+            QTest::keyClicks(box, "7");
+        }
+        if (step.endsWith("paste"))
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(QRegularExpression(QRegularExpression::anchoredPattern(after))
+                    .match(QString::fromStdString(Saved()))
+                    .hasMatch());
+        QStringList texts;
+        for (const std::string& text : shown.Texts())
+            texts << QString::fromStdString(text);
+        QCOMPARE(texts, messages);
+        if (Saved() != before) { // one step
+            QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(Saved(), before);
+        }
+    }
+
+    // clang-format off
+    void droppingAFile_data() {
+        QTest::addColumn<QStringList>("dropped"); // names in a folder of its own, or addresses
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a drawing file") << QStringList{"one.poly"} << true;
+        QTest::newRow("two files") << QStringList{"one.poly", "one.poly"} << false;
+        QTest::newRow("a folder") << QStringList{"."} << false;
+        QTest::newRow("remote") << QStringList{"https://example.org/one.poly"} << false;
+        QTest::newRow("text") << QStringList{} << false;
+    }
+    // clang-format on
+
+    void droppingAFile() {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, opens);
+        const QTemporaryDir folder;
+        WriteAll(folder.filePath("one.poly"), "triangle,1,2,3");
+        const std::string before = Saved();
+        QList<QUrl> urls;
+        for (const QString& name : dropped)
+            urls << (name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(folder.filePath(name)));
+        QMimeData data;
+        urls.isEmpty() ? data.setText("triangle,1,2,3") : data.setUrls(urls);
+        QWidget* window = WindowWidget(Program().MainWindow);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &enter);
+        QCOMPARE(enter.isAccepted(), opens);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &drop);
+        QCOMPARE(Saved(), opens ? std::string("triangle,1,2,3") : before);
+        QTest::keyClick(Area(), Qt::Key_Z, Qt::ControlModifier); // one step
+        QCOMPARE(Saved(), opens ? before : std::string("circle,100,100,20"));
     }
 
     void exportImageWritesTheDrawingAsPainted() {
