@@ -2,14 +2,13 @@
 
 #include "text/QtText.h"
 #include "ui/GraphicControl.h"
+#include "ui/SvgPicture.h"
 #include "ui/WindowRegistry.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPainter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -38,21 +37,6 @@ QByteArray Png(const QImage& picture) {
     return bytes.data();
 }
 
-QByteArray Svg(GraphicSurface& surface, QRectF part, const std::function<void()>& draw) {
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&bytes);
-    svg.setSize(part.size().toSize());
-    svg.setViewBox(part);
-    QPainter painter(&svg);
-    surface.RecordInto(&painter);
-    draw();
-    surface.RecordInto(nullptr);
-    painter.end();
-    return bytes.data();
-}
-
 } // namespace
 
 void CopyToClipboard(const std::string& text, WindowHandle dialog, std::int32_t id,
@@ -68,7 +52,7 @@ void CopyToClipboard(const std::string& text, WindowHandle dialog, std::int32_t 
             data->setData(QStringLiteral("image/png"), Png(bitmap.copy(part)));
             const qreal ratio = bitmap.devicePixelRatio();
             const QRectF shown(part.topLeft() / ratio, part.size() / ratio);
-            data->setData(QStringLiteral("image/svg+xml"), Svg(surface, shown, draw));
+            data->setData(QStringLiteral("image/svg+xml"), RecordSvg(surface, shown, draw));
         }
     }
     QGuiApplication::clipboard()->setMimeData(data.release()); // the clipboard owns it

@@ -2,45 +2,19 @@
 
 #include "text/QtText.h"
 #include "ui/GraphicControl.h"
+#include "ui/SvgPicture.h"
 #include "ui/WholeFileWrite.h"
 #include "ui/WindowRegistry.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QPainter>
-#include <QRegularExpression>
-#include <QSvgGenerator>
 
 namespace {
 
-// The generator states the size in millimetres, which renderers turn into pixels at a
-// resolution of their own; the drawing is measured in pixels, so the picture says so.
-QByteArray SizedInPixels(const QByteArray& svg, QSize size) {
-    static const QRegularExpression kStatedSize(
-        QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
-    return QString::fromUtf8(svg)
-        .replace(
-            kStatedSize,
-            QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()))
-        .toUtf8();
-}
-
 bool PaintSvg(GraphicSurface& surface, QByteArray& picture, const std::function<void()>& draw) {
     const QSize size = surface.Bitmap().deviceIndependentSize().toSize();
-    QBuffer buffer(&picture);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Kestrune drawing"));
-    QPainter painter(&svg);
-    surface.RecordInto(&painter);
-    draw();
-    surface.RecordInto(nullptr);
-    if (!painter.end())
-        return false;
-    picture = SizedInPixels(picture, size);
-    return true;
+    picture = RecordSvg(surface, QRectF(QPoint(0, 0), size), draw);
+    return !picture.isEmpty();
 }
 
 bool PaintPng(GraphicSurface& surface, QByteArray& picture, const std::function<void()>& draw) {
