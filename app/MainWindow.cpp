@@ -15,6 +15,7 @@
 #include "ui/DialogService.h"
 #include "ui/GraphicService.h"
 #include "ui/HistoryKeys.h"
+#include "ui/MenuKeys.h"
 
 #include <QTime>
 
@@ -106,6 +107,7 @@ void BuildMainWindow() {
     program.ViewManager->SetAllowEmpty(-1);
     ShowModeless(program.ViewPanel);
     RouteHistoryKeys(program.MainWindow, UndoChange, RedoChange);
+    RouteMenuKeys(program.MainWindow, GetControl(program.MainWindow, kDrawingAreaId));
 }
 
 void StartUp() {

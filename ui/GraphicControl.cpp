@@ -75,6 +75,10 @@ void GraphicControl::contextMenuEvent(QContextMenuEvent* event) {
         Notify(Notification::MenuFromKeyboard, mapToGlobal(rect().center()));
 }
 
+void GraphicControl::AskForKeyboardMenu() {
+    Notify(Notification::MenuFromKeyboard, mapToGlobal(rect().center()));
+}
+
 void GraphicControl::Notify(std::uint32_t code, QPoint globalPosition) {
     if (style_ & Style::NotifyClicks)
         emit pressed(code, globalPosition);

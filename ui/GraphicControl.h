@@ -19,6 +19,8 @@ class GraphicControl : public QWidget {
 
     // Made once the control has its size: the bitmap is the client area.
     GraphicSurface& Surface();
+    // The menu the Menu key asks for, at the control's centre.
+    void AskForKeyboardMenu();
 
   signals:
     // What the pointer did, as a notification code (Clicked for a left press,

@@ -95,6 +95,8 @@ class TestHistory : public QObject {
         QTest::newRow("duplicate") << "Duplicate" << rectangle << std::string("circle,100,100,20\r\nrectangle,160,160,40,30\r\nrectangle,150,150,40,30");
         QTest::newRow("front") << "Bring to Front" << rectangle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
         QTest::newRow("back") << "Send to Back" << circle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
+        QTest::newRow("Shift+F10 in a text box") << "Shift+F10:Delete" << rectangle << std::string("circle,100,100,20");
+        QTest::newRow("Menu key in a text box") << "Menu:Bring to Front" << rectangle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
     }
     // clang-format on
 
@@ -119,6 +121,12 @@ class TestHistory : public QObject {
             PressButton("Load");
         } else if (step == "drag") {
             Drag({100, 100}, {130, 90});
+        } else if (const QString key = step.section(':', 0, -2); !key.isEmpty()) {
+            ClickDrawing(at.x(), at.y()); // selects, and leaves the editor's X box focused
+            AnswerMenu(step.section(':', -1));
+            const QKeyCombination keys = QKeySequence(key)[0];
+            QTest::keyClick(WindowWidget(GetControl(Program().ViewManager->Current(), 101)),
+                            keys.key(), keys.keyboardModifiers());
         } else {
             AnswerMenu(step);
             RightClick(at.x(), at.y());
@@ -166,6 +174,10 @@ class TestHistory : public QObject {
         AnswerMenu("", &onSpace);
         RightClick(300, 300);
         QCOMPARE(onSpace, (QStringList{"Undo", "(Redo)", "-", "Export Image\u2026"}));
+        QStringList byKey; // nothing selected, the key anywhere in the window
+        AnswerMenu("", &byKey);
+        QTest::keyClick(Area()->window(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(byKey, onSpace);
     }
 
     void exportImageWritesTheDrawingAsPainted() {
