@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shapes/ShapeBox.h"
 #include "shapes/ShapeValues.h"
 #include "ui/GraphicTypes.h"
 
@@ -50,6 +51,9 @@ class iShape {
     virtual void SetValues(const ShapeValues& values) = 0;
 
     ShapeIdentity Identity() const { return identity_; }
+
+    // Where the shape is drawn, when its kind knows.
+    virtual std::optional<ShapeBox> Bounds() const { return std::nullopt; }
 
   protected:
     iShape();
