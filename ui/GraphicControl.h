@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ui/ControlKeys.h"
 #include "ui/GraphicSurface.h"
 #include "ui/WindowTypes.h"
+#include "ui/iDrawingAccess.h"
 
 #include <QWidget>
 
@@ -21,6 +23,15 @@ class GraphicControl : public QWidget {
     GraphicSurface& Surface();
     // The menu the Menu key asks for, at the control's centre.
     void AskForKeyboardMenu();
+    // The last key kept for the program (ControlKeys.h).
+    std::uint32_t LastKey() const { return lastKey_; }
+    // The focus moves on to the next control in the Tab order, or the previous one.
+    void FocusOnward(bool forward) { focusNextPrevChild(forward); }
+    // What the control's accessible interface reads; none, unless the program hands it.
+    void SetAccess(iDrawingAccess* access) { access_ = access; }
+    iDrawingAccess* Access() const { return access_; }
+    // Where the picture lies in the control, inside the border.
+    QRect PictureRect() const;
 
   signals:
     // What the pointer did, as a notification code (Clicked for a left press,
@@ -35,6 +46,10 @@ class GraphicControl : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     int BorderWidth() const;
@@ -45,6 +60,9 @@ class GraphicControl : public QWidget {
     WindowHandle handle_;
     std::uint32_t style_;
     std::unique_ptr<GraphicSurface> surface_;
+    std::uint32_t lastKey_ = kKeyNone;
+    bool keyboardFocus_ = false; // the focus came from the keyboard: the border shows it
+    iDrawingAccess* access_ = nullptr;
 };
 
 // The graphic control behind a control handle, or nullptr.
