@@ -5,11 +5,14 @@
 #include "app/ShapeLookup.h"
 #include "app/ShapeMenu.h"
 #include "ui/DialogService.h"
+#include "ui/GraphicKeys.h"
 
 std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t message,
                                               std::uint32_t wParam, std::int32_t) {
     if (message != Message::Command)
         return 0;
+    if ((wParam >> 16) != Notification::KeyPressed)
+        keys_.EndRun(); // the pointer or a menu ends a run of arrow-key moves
     // The drawing area sits at the window's client origin; its border is not subtracted.
     const ClientPoint point = GetCursorClientPos(dialog);
     switch (wParam >> 16) {
@@ -33,6 +36,9 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
     }
     case Notification::MenuFromKeyboard: // for the shape whose editor is showing, if any
         OpenShapeMenu(dialog, point, FindShapeIndex(Program().ViewManager->Current()), host_);
+        break;
+    case Notification::KeyPressed:
+        keys_.OnKey(dialog);
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ButtonCallbacks.h"
+#include "app/DrawingAccess.h"
 #include "app/DrawingAreaInput.h"
 #include "app/DrawingHistory.h"
 #include "app/ProgramHost.h"
@@ -13,6 +14,7 @@
 #include "shapes/cRectangle.h"
 #include "shapes/cTriangle.h"
 #include "ui/DialogService.h"
+#include "ui/DrawingExposure.h"
 #include "ui/GraphicService.h"
 #include "ui/HistoryKeys.h"
 #include "ui/MenuKeys.h"
@@ -108,6 +110,7 @@ void BuildMainWindow() {
     ShowModeless(program.ViewPanel);
     RouteHistoryKeys(program.MainWindow, UndoChange, RedoChange);
     RouteMenuKeys(program.MainWindow, GetControl(program.MainWindow, kDrawingAreaId));
+    ExposeDrawing(program.MainWindow, kDrawingAreaId, DrawingAccess());
 }
 
 void StartUp() {

@@ -4,6 +4,7 @@
 #include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/ShapeLookup.h"
 #include "file/DrawingFile.h"
 #include "ui/DialogService.h"
 #include "ui/WindowRegistry.h"
@@ -58,6 +59,30 @@ void ExportThroughMenu(const QString& path, QPoint at) {
         QMetaObject::invokeMethod(window, "accept");
     });
     RightClick(at.x(), at.y());
+}
+
+// A key to whatever has the focus, as the keyboard sends it.
+void Key(QKeyCombination key) {
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+}
+
+// With the main window active, Space on the shape buttons adds the two shapes of init,
+// then Shift+Tab goes back past the first button into the drawing area.
+void KeyboardIntoDrawing() {
+    EndProgram();
+    StartProgram();
+    QApplication::setActiveWindow(Area()->window());
+    QVERIFY(QTest::qWaitForWindowActive(Area()->window()));
+    for (const char* record : {"circle,100,100,20", "rectangle,150,150,40,30"}) {
+        Key(Qt::Key_Space);
+        Program().Shapes.ITEM(Program().Shapes.COUNT())->SetValues(ShapeFrom(record)->Values());
+        Key(Qt::Key_Tab);
+    }
+    Key(Qt::ShiftModifier | Qt::Key_Backtab);
+    Key(Qt::ShiftModifier | Qt::Key_Backtab);
+    Key(Qt::ShiftModifier | Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), Area());
 }
 
 void Drag(QPoint from, QPoint to) {
@@ -203,6 +228,51 @@ class TestHistory : public QObject {
         }
         // the rectangle beneath first, both in the fill the screen shows
         QCOMPARE(shapes, (QStringList{"path #a8ffff", "circle #a8ffff"}));
+    }
+
+    void theKeyboardAlone() {
+        KeyboardIntoDrawing();
+        const std::string rest = "\r\nrectangle,150,150,40,30";
+        QCOMPARE(Area()->grab().toImage().pixel(0, 0),
+                 Area()->palette().color(QPalette::Highlight).rgb());
+        const std::pair<QKeyCombination, std::string> walk[] = {
+            {Qt::Key_Tab, "circle,100,100,20" + rest}, // selects position 1
+            {Qt::Key_Right, "circle,101,100,20" + rest},
+            {Qt::ShiftModifier | Qt::Key_Down, "circle,101,110,20" + rest},
+            {Qt::Key_Escape, "circle,101,110,20" + rest},
+            {Qt::Key_Left, "circle,101,110,20" + rest}, // nothing selected
+            {Qt::ShiftModifier | Qt::Key_Backtab, "circle,101,110,20" + rest},
+            {Qt::Key_Delete, "circle,101,110,20"},
+            {Qt::Key_Tab, "circle,101,110,20"},
+            {Qt::Key_Enter, "circle,101,110,20"},
+        };
+        for (const auto& [key, saved] : walk) {
+            Key(key);
+            QCOMPARE(Saved(), saved);
+        }
+        QCOMPARE(Program().History->index(), 4); // two adds, one run of moves, Delete
+        QTest::qWait(0); // the X box's text is selected once events are processed
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        while (QApplication::focusWidget()->property("text") != "Update")
+            Key(Qt::Key_Tab);
+        Key(Qt::Key_Space);
+        QCOMPARE(Saved(), std::string("circle,7,110,20"));
+        for (int undo = 0; undo < 3; ++undo)
+            Key(Qt::ControlModifier | Qt::Key_Z);
+        QCOMPARE(Saved(), "circle,100,100,20" + rest);
+        ClickDrawing(300, 300);
+        QCOMPARE(Area()->grab().toImage().pixel(0, 0),
+                 Area()->palette().color(QPalette::Dark).rgb());
+    }
+
+    void tabPastTheLastShapeLeavesTheDrawing() {
+        KeyboardIntoDrawing();
+        Key(Qt::Key_Tab);
+        Key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Area());
+        Key(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != Area());
+        QCOMPARE(FindShapeIndex(Program().ViewManager->Current()), 2);
     }
 
     void aTextBoxUndoesItsTypingFirst() {
