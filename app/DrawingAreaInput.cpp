@@ -6,6 +6,7 @@
 #include "app/ShapeLookup.h"
 #include "app/ShapeMenu.h"
 #include "ui/DialogService.h"
+#include "ui/GraphicKeys.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
                                               std::uint32_t wParam, std::int32_t) {
     if (message != Message::Command)
         return 0;
+    if ((wParam >> 16) != Notification::KeyPressed)
+        keys_.EndRun(); // the pointer or a menu ends a run of arrow-key moves
     // The drawing area sits at the window's client origin; its border is not subtracted.
     const ClientPoint point = GetCursorClientPos(dialog);
     switch (wParam >> 16) {
@@ -71,6 +74,9 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
     case Notification::MenuFromKeyboard: // for the shape whose editor is showing, if any
         drag_.Release();
         OpenShapeMenu(dialog, point, FindShapeIndex(Program().ViewManager->Current()), host_);
+        break;
+    case Notification::KeyPressed:
+        keys_.OnKey(dialog);
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DrawingAreaKeys.h"
 #include "app/cDragMove.h"
 #include "shapes/iShapeEditHost.h"
 #include "ui/WindowTypes.h"
@@ -24,4 +25,5 @@ class cDrawingAreaInput {
   private:
     iShapeEditHost& host_;
     cDragMove drag_;
+    cDrawingAreaKeys keys_{host_}; // the keys the area keeps
 };

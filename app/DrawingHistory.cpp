@@ -5,6 +5,7 @@
 #include "app/Redraw.h"
 #include "app/ShapeLookup.h"
 #include "shapes/Int32Wrap.h"
+#include "ui/DrawingExposure.h"
 
 #include <QUndoStack>
 
@@ -20,12 +21,14 @@ void HideEditorOfRemovedShape() {
 void Record(QUndoCommand* step) {
     Program().History->push(step); // does it, and owns it
     HideEditorOfRemovedShape();
+    ReportDrawingChanged(Program().MainWindow, kDrawingAreaId);
 }
 
 // After undo or redo nothing is selected: the drawing as it is, and no editor.
 void ShowUndone() {
     Program().ViewManager->CloseView();
     RedrawShapes();
+    ReportDrawingChanged(Program().MainWindow, kDrawingAreaId);
 }
 
 } // namespace
@@ -47,11 +50,24 @@ void LoadShapes(LinkListCollection shapes) {
 void UpdateShape(std::int32_t position, const ShapeValues& values) {
     if (const auto& shape = Program().Shapes.ITEM(position))
         Record(new cValuesStep(position, shape->Values(), values, "Update"));
+    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
 }
 
 void RecordMove(std::int32_t position, const ShapeValues& before) {
     if (const auto& shape = Program().Shapes.ITEM(position))
         Record(new cValuesStep(position, before, shape->Values(), "Move"));
+    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
+}
+
+void NudgeShape(std::int32_t position, std::int32_t dx, std::int32_t dy, std::int32_t run) {
+    const auto& shape = Program().Shapes.ITEM(position);
+    if (!shape)
+        return;
+    ShapeValues after = shape->Values();
+    after[0] = Add32(after[0], dx); // no range is checked: it wraps
+    after[1] = Add32(after[1], dy);
+    Record(new cValuesStep(position, shape->Values(), after, "Move", run));
+    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
 }
 
 void RecordResize(std::int32_t position, const ShapeValues& before) {

@@ -23,6 +23,9 @@ void UpdateShape(std::int32_t position, const ShapeValues& values);
 void RecordMove(std::int32_t position, const ShapeValues& before);
 // The same for a resize by dragging the outline.
 void RecordResize(std::int32_t position, const ShapeValues& before);
+// Moves the shape at that position by (dx, dy), without repainting. Moves of the same
+// shape in one run (a number the caller keeps) are one step.
+void NudgeShape(std::int32_t position, std::int32_t dx, std::int32_t dy, std::int32_t run);
 // The context menu's changes, each followed by a repaint.
 void DeleteShape(std::int32_t position);
 // A copy moved by (+10, +10) directly above the original; its position.

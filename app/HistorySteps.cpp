@@ -32,8 +32,8 @@ void cReplaceStep::Swap() {
 }
 
 cValuesStep::cValuesStep(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
-                         const QString& text)
-    : QUndoCommand(text), position_(position), before_(before), after_(after) {}
+                         const QString& text, std::int32_t run)
+    : QUndoCommand(text), position_(position), before_(before), after_(after), run_(run) {}
 
 void cValuesStep::redo() {
     SetShapeValues(position_, after_);
@@ -41,6 +41,19 @@ void cValuesStep::redo() {
 
 void cValuesStep::undo() {
     SetShapeValues(position_, before_);
+}
+
+int cValuesStep::id() const {
+    constexpr int kRunOfValues = 1; // the history merges only steps with an id
+    return run_ == kNoRun ? -1 : kRunOfValues;
+}
+
+bool cValuesStep::mergeWith(const QUndoCommand* other) {
+    const auto* later = dynamic_cast<const cValuesStep*>(other);
+    if (!later || later->run_ != run_ || later->position_ != position_)
+        return false;
+    after_ = later->after_;
+    return true;
 }
 
 cReorderStep::cReorderStep(std::int32_t from, std::int32_t to, const QString& text)

@@ -48,18 +48,24 @@ class cReplaceStep : public QUndoCommand {
     LinkListCollection shapes_; // the drawing that is not showing
 };
 
-// A shape gets other values: Update, a move by drag.
+// A shape gets other values: Update, a move by drag. Steps of one run (a number other
+// than kNoRun) on the same shape, one after the other, become one: arrow-key moves.
 class cValuesStep : public QUndoCommand {
   public:
+    static constexpr std::int32_t kNoRun = -1;
+
     cValuesStep(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
-                const QString& text);
+                const QString& text, std::int32_t run = kNoRun);
     void redo() override;
     void undo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
 
   private:
     std::int32_t position_;
     ShapeValues before_;
     ShapeValues after_;
+    std::int32_t run_;
 };
 
 // A shape moves to another position: Bring to Front, Send to Back.

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ButtonCallbacks.h"
+#include "app/DrawingAccess.h"
 #include "app/DrawingAreaInput.h"
 #include "app/DrawingHistory.h"
 #include "app/KindFolders.h"
@@ -17,8 +18,10 @@
 #include "ui/ClipboardKeys.h"
 #include "ui/DialogService.h"
 #include "ui/FileDrop.h"
+#include "ui/DrawingExposure.h"
 #include "ui/GraphicService.h"
 #include "ui/HistoryKeys.h"
+#include "ui/MenuKeys.h"
 
 #include <QTime>
 
@@ -140,6 +143,8 @@ void BuildMainWindow() {
         OpenDrawingFile(Host(), name);
         Host().Redraw();
     });
+    RouteMenuKeys(program.MainWindow, GetControl(program.MainWindow, kDrawingAreaId));
+    ExposeDrawing(program.MainWindow, kDrawingAreaId, DrawingAccess());
 }
 
 void StartUp() {

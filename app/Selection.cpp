@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "app/ShapeLookup.h"
+#include "ui/DrawingExposure.h"
 
 void SelectShape(WindowHandle dialog, std::int32_t position, iShapeEditHost& host) {
     const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(position); // kept while edited
@@ -11,6 +12,7 @@ void SelectShape(WindowHandle dialog, std::int32_t position, iShapeEditHost& hos
     RedrawShapes();
     DrawHighlighted(dialog, kDrawingAreaId, *shape);
     shape->Edit(host);
+    ReportItemSelected(dialog, kDrawingAreaId, position);
 }
 
 std::int32_t SelectedShape() {

@@ -10,7 +10,7 @@ target_compile_definitions(kestrune_core PRIVATE KESTRUNE_KIND_DIR="${kind_dir_f
 
 # Every header a kind sees, and nothing of the dialog service, app/ or file/.
 set(KESTRUNE_KIT_HEADERS
-    shapes/Int32Wrap.h shapes/OutlineDrag.h shapes/ShapeKind.h shapes/ShapeValues.h shapes/cEditDialogOwner.h
+    shapes/Int32Wrap.h shapes/OutlineDrag.h shapes/ShapeBox.h shapes/ShapeKind.h shapes/ShapeValues.h shapes/cEditDialogOwner.h
     shapes/cShapeBase.h shapes/cShapeOf.h shapes/iKindPlugin.h shapes/iShape.h
     shapes/iShapeProperties.h ui/GraphicService.h ui/GraphicTypes.h ui/WindowTypes.h)
 set(kit_include_dir ${CMAKE_INSTALL_INCLUDEDIR}/kestrune)

@@ -22,3 +22,8 @@ std::int32_t cCircle::HitTest(std::int32_t x, std::int32_t y) const {
         return kFalse;
     return dx * dx + dy * dy <= r * r ? kTrue : kFalse;
 }
+
+std::optional<ShapeBox> cCircle::Bounds() const {
+    const std::int64_t x = GetX(), y = GetY(), r = GetRadius();
+    return BoxOf(x - r, y - r, x + r, y + r);
+}

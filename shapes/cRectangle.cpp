@@ -20,3 +20,8 @@ std::int32_t cRectangle::HitTest(std::int32_t x, std::int32_t y) const {
         return kFalse;
     return kTrue;
 }
+
+std::optional<ShapeBox> cRectangle::Bounds() const {
+    const std::int64_t x = GetX(), y = GetY();
+    return BoxOf(x, y, x + GetWidth(), y + GetHeight());
+}

@@ -6,6 +6,9 @@
 #include "text/TextFields.h"
 #include "ui/Prompts.h"
 
+#include <algorithm>
+#include <climits>
+
 std::string cShapeBase::ToText() const {
     StringBuilderA record;
     bool whole = record.ADD(std::string(ShapeName()) + ',') == StringBuilderA::Ok;
@@ -70,4 +73,12 @@ void cShapeBase::DrawDefaults() {
         else if (range.rule == DefaultRange::Rule::CornerBy)
             values_[i] = RandomBetween(1, kDrawingSize - extent);
     }
+}
+
+ShapeBox cShapeBase::BoxOf(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+    const auto limit = [](std::int64_t value) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return {limit(std::min(x1, x2)), limit(std::min(y1, y2)), limit(std::max(x1, x2)),
+            limit(std::max(y1, y2))};
 }

@@ -26,6 +26,8 @@ class cShapeBase : public iShape {
     // The message for a record with the wrong number of fields, such as
     // "Invalid circle settings s/b circle,x,y,radius".
     static std::string SettingsMessage(const ShapeKind& kind);
+    // The kind's declaration, for those that describe a shape of any kind.
+    const ShapeKind& Declaration() const { return Kind(); }
 
     // What the class declares itself to be: keyword, caption, values and their labels.
     virtual const ShapeKind& Kind() const = 0;
@@ -34,6 +36,8 @@ class cShapeBase : public iShape {
     cShapeBase() = default;
     // Draws every value from its default range, fixed ranges first.
     void DrawDefaults();
+    // The box with these corners, in any order, each limited to 32 bits.
+    static ShapeBox BoxOf(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
 
     std::int32_t Value(std::size_t i) const { return values_[i]; }
     void SetValue(std::size_t i, std::int32_t value) { values_[i] = value; }

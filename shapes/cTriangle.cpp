@@ -25,3 +25,8 @@ std::int32_t cTriangle::HitTest(std::int32_t x, std::int32_t y) const {
         return kFalse;
     return kTrue;
 }
+
+std::optional<ShapeBox> cTriangle::Bounds() const {
+    const std::int64_t x = GetX(), y = GetY(), h = GetHalfSide();
+    return BoxOf(x - h, y - h, x + h, y + h);
+}

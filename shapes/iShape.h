@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shapes/OutlineDrag.h"
+#include "shapes/ShapeBox.h"
 #include "shapes/ShapeValues.h"
 #include "ui/GraphicTypes.h"
 
@@ -58,6 +59,8 @@ class iShape {
                                                      OutlinePoint) const {
         return std::nullopt;
     }
+    // Where the shape is drawn, when its kind knows.
+    virtual std::optional<ShapeBox> Bounds() const { return std::nullopt; }
 
   protected:
     iShape();

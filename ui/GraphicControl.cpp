@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 GraphicControl::GraphicControl(WindowHandle handle, std::uint32_t style, QWidget* parent)
     : QWidget(parent), handle_(handle), style_(style) {
     setFocusPolicy((style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
@@ -40,7 +42,8 @@ void GraphicControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const int border = BorderWidth();
     if (border > 0) {
-        painter.setPen(palette().color(QPalette::Dark));
+        const bool marked = keyboardFocus_ && hasFocus();
+        painter.setPen(palette().color(marked ? QPalette::Highlight : QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     painter.setClipRegion(event->region());
@@ -64,6 +67,8 @@ void GraphicControl::Pressed(const QMouseEvent& event, std::uint32_t code) {
     if (event.button() == Qt::LeftButton)
         leftHeld_ = true;
     setFocus(Qt::MouseFocusReason);
+    if (std::exchange(keyboardFocus_, false))
+        update();
     Notify(code, event.globalPosition().toPoint());
 }
 
@@ -101,6 +106,49 @@ void GraphicControl::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
     if (event->reason() == QContextMenuEvent::Keyboard)
         Notify(Notification::MenuFromKeyboard, mapToGlobal(rect().center()));
+}
+
+void GraphicControl::AskForKeyboardMenu() {
+    Notify(Notification::MenuFromKeyboard, mapToGlobal(rect().center()));
+}
+
+QRect GraphicControl::PictureRect() const {
+    const int border = BorderWidth();
+    return rect().adjusted(border, border, -border, -border);
+}
+
+// Tab and Shift+Tab go to the program first: they step through the drawing.
+bool GraphicControl::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (style_ & Style::NotifyClicks)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((ControlKeyOf(*key) & ~kKeyShift) == kKeyTab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void GraphicControl::keyPressEvent(QKeyEvent* event) {
+    const std::uint32_t key = ControlKeyOf(*event);
+    if (key == kKeyNone || !(style_ & Style::NotifyClicks))
+        return QWidget::keyPressEvent(event);
+    lastKey_ = key;
+    Notify(Notification::KeyPressed, mapToGlobal(rect().center()));
+}
+
+// Focus from Tab shows the mark; from the pointer it does not; returning to the window
+// keeps what was shown before.
+void GraphicControl::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardFocus_ = true;
+    else if (event->reason() == Qt::MouseFocusReason)
+        keyboardFocus_ = false;
+    update();
+}
+
+void GraphicControl::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 void GraphicControl::Notify(std::uint32_t code, QPoint globalPosition) {

@@ -4,6 +4,7 @@
 #include "app/DrawingHistory.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/ShapeLookup.h"
 #include "file/DrawingFile.h"
 #include "ui/DialogService.h"
 #include "ui/WindowRegistry.h"
@@ -64,6 +65,30 @@ void ExportThroughMenu(const QString& path, QPoint at) {
     RightClick(at.x(), at.y());
 }
 
+// A key to whatever has the focus, as the keyboard sends it.
+void Key(QKeyCombination key) {
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+}
+
+// With the main window active, Space on the shape buttons adds the two shapes of init,
+// then Shift+Tab goes back past the first button into the drawing area.
+void KeyboardIntoDrawing() {
+    EndProgram();
+    StartProgram();
+    QApplication::setActiveWindow(Area()->window());
+    QVERIFY(QTest::qWaitForWindowActive(Area()->window()));
+    for (const char* record : {"circle,100,100,20", "rectangle,150,150,40,30"}) {
+        Key(Qt::Key_Space);
+        Program().Shapes.ITEM(Program().Shapes.COUNT())->SetValues(ShapeFrom(record)->Values());
+        Key(Qt::Key_Tab);
+    }
+    Key(Qt::ShiftModifier | Qt::Key_Backtab);
+    Key(Qt::ShiftModifier | Qt::Key_Backtab);
+    Key(Qt::ShiftModifier | Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), Area());
+}
+
 void Drag(QPoint from, QPoint to) {
     QTest::mousePress(Area(), Qt::LeftButton, {}, from);
     QTest::mouseMove(Area(), (from + to) / 2);
@@ -99,6 +124,8 @@ class TestHistory : public QObject {
         QTest::newRow("duplicate") << "Duplicate" << rectangle << std::string("circle,100,100,20\r\nrectangle,160,160,40,30\r\nrectangle,150,150,40,30");
         QTest::newRow("front") << "Bring to Front" << rectangle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
         QTest::newRow("back") << "Send to Back" << circle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
+        QTest::newRow("Shift+F10 in a text box") << "Shift+F10:Delete" << rectangle << std::string("circle,100,100,20");
+        QTest::newRow("Menu key in a text box") << "Menu:Bring to Front" << rectangle << std::string("rectangle,150,150,40,30\r\ncircle,100,100,20");
     }
     // clang-format on
 
@@ -123,6 +150,12 @@ class TestHistory : public QObject {
             PressButton("Load");
         } else if (step == "drag") {
             Drag({100, 100}, {130, 90});
+        } else if (const QString key = step.section(':', 0, -2); !key.isEmpty()) {
+            ClickDrawing(at.x(), at.y()); // selects, and leaves the editor's X box focused
+            AnswerMenu(step.section(':', -1));
+            const QKeyCombination keys = QKeySequence(key)[0];
+            QTest::keyClick(WindowWidget(GetControl(Program().ViewManager->Current(), 101)),
+                            keys.key(), keys.keyboardModifiers());
         } else {
             AnswerMenu(step);
             RightClick(at.x(), at.y());
@@ -273,6 +306,10 @@ class TestHistory : public QObject {
         AnswerMenu("", &onSpace);
         RightClick(300, 300);
         QCOMPARE(onSpace, (QStringList{"Paste", "-", "Undo", "(Redo)", "-", "Export Image\u2026"}));
+        QStringList byKey; // nothing selected, the key anywhere in the window
+        AnswerMenu("", &byKey);
+        QTest::keyClick(Area()->window(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(byKey, onSpace);
     }
 
     // clang-format off
@@ -385,6 +422,51 @@ class TestHistory : public QObject {
         }
         // the rectangle beneath first, both in the fill the screen shows
         QCOMPARE(shapes, (QStringList{"path #a8ffff", "circle #a8ffff"}));
+    }
+
+    void theKeyboardAlone() {
+        KeyboardIntoDrawing();
+        const std::string rest = "\r\nrectangle,150,150,40,30";
+        QCOMPARE(Area()->grab().toImage().pixel(0, 0),
+                 Area()->palette().color(QPalette::Highlight).rgb());
+        const std::pair<QKeyCombination, std::string> walk[] = {
+            {Qt::Key_Tab, "circle,100,100,20" + rest}, // selects position 1
+            {Qt::Key_Right, "circle,101,100,20" + rest},
+            {Qt::ShiftModifier | Qt::Key_Down, "circle,101,110,20" + rest},
+            {Qt::Key_Escape, "circle,101,110,20" + rest},
+            {Qt::Key_Left, "circle,101,110,20" + rest}, // nothing selected
+            {Qt::ShiftModifier | Qt::Key_Backtab, "circle,101,110,20" + rest},
+            {Qt::Key_Delete, "circle,101,110,20"},
+            {Qt::Key_Tab, "circle,101,110,20"},
+            {Qt::Key_Enter, "circle,101,110,20"},
+        };
+        for (const auto& [key, saved] : walk) {
+            Key(key);
+            QCOMPARE(Saved(), saved);
+        }
+        QCOMPARE(Program().History->index(), 4); // two adds, one run of moves, Delete
+        QTest::qWait(0); // the X box's text is selected once events are processed
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        while (QApplication::focusWidget()->property("text") != "Update")
+            Key(Qt::Key_Tab);
+        Key(Qt::Key_Space);
+        QCOMPARE(Saved(), std::string("circle,7,110,20"));
+        for (int undo = 0; undo < 3; ++undo)
+            Key(Qt::ControlModifier | Qt::Key_Z);
+        QCOMPARE(Saved(), "circle,100,100,20" + rest);
+        ClickDrawing(300, 300);
+        QCOMPARE(Area()->grab().toImage().pixel(0, 0),
+                 Area()->palette().color(QPalette::Dark).rgb());
+    }
+
+    void tabPastTheLastShapeLeavesTheDrawing() {
+        KeyboardIntoDrawing();
+        Key(Qt::Key_Tab);
+        Key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Area());
+        Key(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != Area());
+        QCOMPARE(FindShapeIndex(Program().ViewManager->Current()), 2);
     }
 
     void aTextBoxUndoesItsTypingFirst() {

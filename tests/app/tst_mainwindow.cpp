@@ -4,10 +4,12 @@
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "app/ShapeLookup.h"
+#include "ui/AccessibleDrawing.h"
 #include "ui/DialogService.h"
 #include "ui/GraphicControl.h"
 #include "ui/WindowRegistry.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTest>
 
@@ -113,6 +115,42 @@ class TestMainWindow : public QObject {
         QCOMPARE(ShownAt(201, 101), kShapeFill);
         QCOMPARE(ShownAt(101, 101), kWhite);
         QCOMPARE(ShownAt(181, 101), 0); // black again
+    }
+
+    void theDrawingReadsAsShapesInDrawingOrder() {
+        for (const char* record : {"circle,100,100,20", "rectangle,150,150,40,30", "circle,5,5,20"})
+            AddShape(ShapeFrom(record));
+        ClickDrawing(160, 160);
+        QWidget* area = WindowWidget(GetControl(Program().MainWindow, kDrawingAreaId));
+        QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(area);
+        QCOMPARE(drawing->role(), QAccessible::Canvas);
+        QCOMPARE(drawing->text(QAccessible::Name) + ", " + drawing->text(QAccessible::Description),
+                 QString("Drawing, 3 shapes"));
+        const QPoint picture = area->mapToGlobal(QPoint(1, 1));
+        const std::tuple<QString, QRect, bool> shapes[] = {
+            {"circle: X 100, Y 100, Radius 20", QRect(80, 80, 40, 40), false},
+            {"rectangle: X 150, Y 150, Width 40, Height 30", QRect(150, 150, 40, 30), true},
+            {"circle: X 5, Y 5, Radius 20", QRect(0, 0, 25, 25), false}, // clipped
+        };
+        QCOMPARE(drawing->childCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const auto& [name, box, selected] = shapes[i];
+            QCOMPARE(drawing->child(i)->role(), QAccessible::Graphic);
+            QCOMPARE(drawing->child(i)->text(QAccessible::Name), name);
+            QCOMPARE(drawing->child(i)->rect(), box.translated(picture));
+            QCOMPARE(drawing->child(i)->state().selected, selected);
+        }
+    }
+
+    void aLargeDrawingBuildsOnlyTheShapesRead() {
+        for (int i = 0; i < 100000; ++i)
+            Program().Shapes.ADD(Prototype("circle")->NewShape());
+        auto* drawing = dynamic_cast<cAccessibleDrawing*>(QAccessible::queryAccessibleInterface(
+            WindowWidget(GetControl(Program().MainWindow, kDrawingAreaId))));
+        QCOMPARE(drawing->childCount(), 100000);
+        QCOMPARE(drawing->ChildrenMade(), 0);
+        QCOMPARE(drawing->indexOfChild(drawing->child(99999)), 99999);
+        QCOMPARE(drawing->ChildrenMade(), 1);
     }
 };
 
