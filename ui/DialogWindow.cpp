@@ -69,10 +69,9 @@ void DialogWindow::Centre() {
     centredFrame_ = outer - size();
     target_ = QPoint(std::max(work.left(), work.left() + (work.width() - outer.width()) / 2),
                      std::max(work.top(), work.top() + (work.height() - outer.height()) / 2));
-    // Before the window is up, its own place is the frame's. Once it is up, the window
-    // asks for the frame's place (north-west gravity), which any window manager honours.
+    // Once the window is up, its own place is the client's: ask for the frame's.
     if (isVisible() && windowHandle())
-        windowHandle()->setPosition(target_);
+        windowHandle()->setFramePosition(target_);
     else
         move(target_);
 }
