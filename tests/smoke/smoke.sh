@@ -2,7 +2,7 @@
 # The real program in a real X server (Xvfb) under a window manager with title bars that
 # places nothing itself: it starts, shows its window centred, frame included, draws a shape
 # when its button is clicked, costs next to no CPU while idle, and exits with 0 when its
-# window is closed. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
+# window is closed, even with the context menu open. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
     exec env SMOKE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
@@ -106,6 +106,8 @@ sleep 5
 used=$(( $(ticks) - before ))
 [ "$used" -le 5 ] || fail "idle window used $used ticks of CPU in 5 s"
 
+xdotool mousemove $((X + 160)) $((Y + 160)) click 3 # the context menu, left open
+sleep 0.5
 "$close_window" "$window"
 status=0
 for _ in $(seq 100); do
@@ -118,4 +120,4 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
-echo "smoke: window, drawing, idle cost ($used ticks in 5 s) and exit status all fine"
+echo "smoke: window, drawing, idle cost ($used ticks in 5 s) and exit status under a menu all fine"
