@@ -1,13 +1,16 @@
 #pragma once
 
 #include "shapes/cShapeBase.h"
+#include "shapes/iShapeProperties.h"
 
 #include <iterator>
 #include <memory>
 
 // The base of every shape class: Self declares its kind as kKind (over its values
-// kValues); Properties is its property interface. Position and copying come from here.
-template <class Self, class Properties> class cShapeOf : public cShapeBase, public Properties {
+// kValues); Properties is its property interface, if it has one beyond the position.
+// Position and copying come from here.
+template <class Self, class Properties = iPosition>
+class cShapeOf : public cShapeBase, public Properties {
   public:
     std::shared_ptr<iShape> NewShape() const final { return std::make_shared<Self>(); }
 
