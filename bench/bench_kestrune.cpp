@@ -52,8 +52,8 @@ std::vector<FloorKind> FloorKinds(const LinkListCollection& prototypes) {
     return kinds;
 }
 
-std::size_t KindNamed(const std::vector<FloorKind>& kinds, std::string_view keyword) {
-    std::size_t kind = 0;
+std::uint32_t KindNamed(const std::vector<FloorKind>& kinds, std::string_view keyword) {
+    std::uint32_t kind = 0;
     while (kind < kinds.size() && kinds[kind].keyword != keyword)
         ++kind;
     return kind;
@@ -65,7 +65,7 @@ struct Primitive {
     QPen pen;
     QBrush brush;
     std::optional<QRectF> ellipse;
-    QPolygonF polygon;
+    QPolygon polygon; // the surface paints polygons on whole pixels
     Qt::FillRule rule = Qt::WindingFill;
 };
 
@@ -87,12 +87,12 @@ class PrimitiveRecorder final : public QPaintEngine {
     void drawEllipse(const QRectF& box) override {
         primitives.push_back({pen_, brush_, box, {}, Qt::WindingFill});
     }
-    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
-        primitives.push_back({pen_, brush_, std::nullopt, QPolygonF(QList(points, points + count)),
+    void drawPolygon(const QPoint* points, int count, PolygonDrawMode mode) override {
+        primitives.push_back({pen_, brush_, std::nullopt, QPolygon(QList(points, points + count)),
                               mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill});
     }
-    void drawPolygon(const QPoint* points, int count, PolygonDrawMode mode) override {
-        drawPolygon(QPolygonF(QPolygon(QList(points, points + count))).constData(), count, mode);
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+        drawPolygon(QPolygonF(QList(points, points + count)).toPolygon().constData(), count, mode);
     }
     void drawRects(const QRectF*, int) override {} // the clear: the floor starts white
     void drawRects(const QRect*, int) override {}
@@ -139,21 +139,27 @@ std::vector<Primitive> Recorded(WindowHandle dialog, const std::function<void()>
     return std::move(device.recorder.primitives);
 }
 
-QRect Box(const std::vector<Primitive>& primitives) {
+// The box a shape's primitives cover, in whole pixels, its edges included.
+struct Box {
+    std::int32_t left, top, right, bottom;
+};
+
+Box BoxOf(const std::vector<Primitive>& primitives) {
     QRectF box;
     for (const Primitive& p : primitives) {
         const qreal grow = p.pen.widthF() / 2 + 1;
         box |=
             (p.ellipse ? *p.ellipse : p.polygon.boundingRect()).adjusted(-grow, -grow, grow, grow);
     }
-    return box.toAlignedRect();
+    const QRect whole = box.toAlignedRect();
+    return {whole.left(), whole.top(), whole.right(), whole.bottom()};
 }
 
-// A shape as bare values and the box its primitives cover: the floor's data.
+// A shape as bare values and, for the hit floor, the box it covers: the floor's data.
 struct PlainShape {
-    std::size_t kind;
+    std::uint32_t kind;
     std::array<std::int32_t, kMostShapeValues> values;
-    QRect box;
+    Box box;
 };
 
 std::vector<PlainShape> ToPlain(WindowHandle dialog, const LinkListCollection& shapes,
@@ -165,7 +171,7 @@ std::vector<PlainShape> ToPlain(WindowHandle dialog, const LinkListCollection& s
         const auto& shape = shapes.ITEM(i);
         PlainShape s{KindNamed(kinds, shape->ShapeName()),
                      {},
-                     Box(Recorded(dialog, [&shape] { shape->Draw(std::nullopt); }))};
+                     BoxOf(Recorded(dialog, [&shape] { shape->Draw(std::nullopt); }))};
         const ShapeValues values = shape->Values();
         std::copy(values.begin(), values.end(), s.values.begin());
         plain.push_back(s);
@@ -260,10 +266,13 @@ std::size_t FormatFloor(const std::vector<PlainShape>& shapes, const std::vector
     return static_cast<std::size_t>(out - buffer.data());
 }
 
+// A point outside a shape's box needs no finer test.
 std::int32_t HitSearchFloor(const std::vector<PlainShape>& shapes, std::int32_t x, std::int32_t y) {
-    for (std::size_t i = 0; i < shapes.size(); ++i)
-        if (shapes[i].box.contains(x, y)) // no finer test is needed for a point outside
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const Box& b = shapes[i].box;
+        if (x >= b.left && x <= b.right && y >= b.top && y <= b.bottom)
             return static_cast<std::int32_t>(i + 1);
+    }
     return 0;
 }
 
@@ -332,13 +341,12 @@ int main(int argc, char* argv[]) {
                             g_sink + static_cast<std::int64_t>(FormatFloor(plain, kinds, buffer));
                     }),
              3});
-        // One frame of a drag of the shape in the middle of the drawing.
+        // One frame of a drag of the shape in the middle of the drawing: the floor paints
+        // the frame's primitives over a copy of what lies beneath.
         const std::int32_t middle = count / 2;
-        GraphicAttach(dialog, kAreaId, false);
-        const std::vector<Primitive> moving =
-            Recorded(dialog, [&] { shapes.ITEM(middle)->Draw(kBlack); });
-        GraphicDetach();
         BeginDragLayers(dialog, kAreaId, shapes, middle);
+        const std::vector<Primitive> moving =
+            Recorded(dialog, [&] { DrawDragFrame(dialog, kAreaId, *shapes.ITEM(middle)); });
         const QImage beneath = image.copy();
         drag.push_back(
             {"drag frame", count,
