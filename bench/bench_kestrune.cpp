@@ -7,44 +7,177 @@
 #include "file/DrawingFile.h"
 #include "shapes/LinkListCollection.h"
 #include "shapes/RandomSource.h"
+#include "shapes/ShapeKind.h"
+#include "shapes/iShape.h"
 #include "ui/DialogService.h"
+#include "ui/GraphicControl.h"
+#include "ui/GraphicService.h"
+#include "ui/GraphicSurface.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <malloc.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
 
-enum Kind { kCircle, kRectangle, kTriangle };
+constexpr std::int32_t kAreaId = 101;
 
-// A shape as bare values: the floor's data.
-struct PlainShape {
-    Kind kind;
-    std::int32_t x, y, a, b;
+// What the floor knows of a kind, read from its prototype's record: the keyword and how
+// many values follow it.
+struct FloorKind {
+    std::string keyword;
+    std::size_t values;
 };
 
-// The floor knows the three kinds it paints and parses; anything else it paints as a
-// triangle.
-Kind KindNamed(std::string_view keyword) {
-    return keyword == "circle" ? kCircle : keyword == "rectangle" ? kRectangle : kTriangle;
+std::vector<FloorKind> FloorKinds(const LinkListCollection& prototypes) {
+    std::vector<FloorKind> kinds;
+    for (std::int32_t i = 1; i <= prototypes.COUNT(); ++i) {
+        const std::string record = prototypes.ITEM(i)->ToText();
+        kinds.push_back({record.substr(0, record.find(',')),
+                         static_cast<std::size_t>(std::count(record.begin(), record.end(), ','))});
+    }
+    return kinds;
 }
 
-std::vector<PlainShape> ToPlain(const LinkListCollection& shapes) {
+std::uint32_t KindNamed(const std::vector<FloorKind>& kinds, std::string_view keyword) {
+    std::uint32_t kind = 0;
+    while (kind < kinds.size() && kinds[kind].keyword != keyword)
+        ++kind;
+    return kind;
+}
+
+// One primitive as a shape asks for it, with its pen and brush: an ellipse in its box or
+// a polygon.
+struct Primitive {
+    QPen pen;
+    QBrush brush;
+    std::optional<QRectF> ellipse;
+    QPolygon polygon; // the surface paints polygons on whole pixels
+    Qt::FillRule rule = Qt::WindingFill;
+};
+
+// Keeps what is painted on it as primitives, for the floor to paint again with one painter
+// and nothing else.
+class PrimitiveRecorder final : public QPaintEngine {
+  public:
+    PrimitiveRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    std::vector<Primitive> primitives;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyPen)
+            pen_ = state.pen();
+        if (state.state() & QPaintEngine::DirtyBrush)
+            brush_ = state.brush();
+    }
+    void drawEllipse(const QRectF& box) override {
+        primitives.push_back({pen_, brush_, box, {}, Qt::WindingFill});
+    }
+    void drawPolygon(const QPoint* points, int count, PolygonDrawMode mode) override {
+        primitives.push_back({pen_, brush_, std::nullopt, QPolygon(QList(points, points + count)),
+                              mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill});
+    }
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+        drawPolygon(QPolygonF(QList(points, points + count)).toPolygon().constData(), count, mode);
+    }
+    void drawRects(const QRectF*, int) override {} // the clear: the floor starts white
+    void drawRects(const QRect*, int) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    Type type() const override { return QPaintEngine::User; }
+
+  private:
+    QPen pen_;
+    QBrush brush_;
+};
+
+class PrimitiveDevice final : public QPaintDevice {
+  public:
+    QPaintEngine* paintEngine() const override { return &recorder; }
+    mutable PrimitiveRecorder recorder;
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+        case PdmHeight:
+            return kDrawingSize;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 96;
+        }
+    }
+};
+
+// What draw paints on the drawing area's surface, as primitives.
+std::vector<Primitive> Recorded(WindowHandle dialog, const std::function<void()>& draw) {
+    PrimitiveDevice device;
+    QPainter painter(&device);
+    GraphicSurface& surface = GraphicControlOf(GetControl(dialog, kAreaId))->Surface();
+    surface.RecordInto(&painter);
+    draw();
+    surface.RecordInto(nullptr);
+    painter.end();
+    return std::move(device.recorder.primitives);
+}
+
+// The box a shape's primitives cover, in whole pixels, its edges included.
+struct Box {
+    std::int32_t left, top, right, bottom;
+};
+
+Box BoxOf(const std::vector<Primitive>& primitives) {
+    QRectF box;
+    for (const Primitive& p : primitives) {
+        const qreal grow = p.pen.widthF() / 2 + 1;
+        box |=
+            (p.ellipse ? *p.ellipse : p.polygon.boundingRect()).adjusted(-grow, -grow, grow, grow);
+    }
+    const QRect whole = box.toAlignedRect();
+    return {whole.left(), whole.top(), whole.right(), whole.bottom()};
+}
+
+// A shape as bare values and, for the hit floor, the box it covers: the floor's data.
+struct PlainShape {
+    std::uint32_t kind;
+    std::array<std::int32_t, kMostShapeValues> values;
+    Box box;
+};
+
+std::vector<PlainShape> ToPlain(WindowHandle dialog, const LinkListCollection& shapes,
+                                const std::vector<FloorKind>& kinds) {
     std::vector<PlainShape> plain;
+    GraphicAttach(dialog, kAreaId, false);
+    GraphicSetWidth(2);
     for (std::int32_t i = 1; i <= shapes.COUNT(); ++i) {
         const auto& shape = shapes.ITEM(i);
-        const ShapeValues v = shape->Values();
-        plain.push_back({KindNamed(shape->ShapeName()), v[0], v[1], v[2], v.size() > 3 ? v[3] : 0});
+        PlainShape s{KindNamed(kinds, shape->ShapeName()),
+                     {},
+                     BoxOf(Recorded(dialog, [&shape] { shape->Draw(std::nullopt); }))};
+        const ShapeValues values = shape->Values();
+        std::copy(values.begin(), values.end(), s.values.begin());
+        plain.push_back(s);
     }
+    GraphicDetach();
     return plain;
 }
 
@@ -77,37 +210,26 @@ volatile std::int64_t g_sink = 0; // keeps results alive
 
 // --- floors -------------------------------------------------------------------------
 
-void PaintFloor(QImage& image, const std::vector<PlainShape>& shapes) {
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), Qt::white);
-    QPen pen(Qt::black, 2);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::RoundCap);
-    painter.setPen(pen);
-    painter.setBrush(QColor(168, 255, 255));
-    for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
-        const PlainShape& s = *it;
-        switch (s.kind) {
-        case kCircle:
-            painter.drawEllipse(QRectF(s.x - s.a, s.y - s.a, 2 * s.a - 1, 2 * s.a - 1));
-            break;
-        case kRectangle: {
-            const QPoint corners[4] = {
-                {s.x, s.y}, {s.x + s.a, s.y}, {s.x + s.a, s.y + s.b}, {s.x, s.y + s.b}};
-            painter.drawPolygon(corners, 4, Qt::WindingFill);
-            break;
-        }
-        case kTriangle: {
-            const QPoint corners[3] = {
-                {s.x - s.a, s.y + s.a}, {s.x + s.a, s.y + s.a}, {s.x, s.y - s.a}};
-            painter.drawPolygon(corners, 3, Qt::WindingFill);
-            break;
-        }
-        }
+void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& primitives) {
+    for (const Primitive& p : primitives) {
+        if (painter.pen() != p.pen)
+            painter.setPen(p.pen);
+        if (painter.brush() != p.brush)
+            painter.setBrush(p.brush);
+        if (p.ellipse)
+            painter.drawEllipse(*p.ellipse);
+        else
+            painter.drawPolygon(p.polygon, p.rule);
     }
 }
 
-std::vector<PlainShape> ParseFloor(const std::string& text) {
+void PaintFloor(QImage& image, const std::vector<Primitive>& drawing) {
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), Qt::white);
+    PaintPrimitives(painter, drawing);
+}
+
+std::vector<PlainShape> ParseFloor(const std::string& text, const std::vector<FloorKind>& kinds) {
     std::vector<PlainShape> shapes;
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -115,28 +237,27 @@ std::vector<PlainShape> ParseFloor(const std::string& text) {
         const char* lineEnd = std::search(p, end, "\r\n", "\r\n" + 2);
         const char* comma = std::find(p, lineEnd, ',');
         const std::string_view keyword(p, static_cast<std::size_t>(comma - p));
-        PlainShape s{KindNamed(keyword), 0, 0, 0, 0};
-        std::int32_t* fields[4] = {&s.x, &s.y, &s.a, &s.b};
+        PlainShape s{KindNamed(kinds, keyword), {}, {}};
         const char* q = comma;
-        for (int f = 0; f < 4 && q < lineEnd; ++f)
-            q = std::from_chars(q + 1, lineEnd, *fields[f]).ptr;
-        shapes.push_back(s);
+        for (std::size_t f = 0; f < s.values.size() && q < lineEnd; ++f)
+            q = std::from_chars(q + 1, lineEnd, s.values[f]).ptr;
+        if (s.kind < kinds.size())
+            shapes.push_back(s);
         p = lineEnd == end ? end : lineEnd + 2;
     }
     return shapes;
 }
 
-std::size_t FormatFloor(const std::vector<PlainShape>& shapes, std::vector<char>& buffer) {
+std::size_t FormatFloor(const std::vector<PlainShape>& shapes, const std::vector<FloorKind>& kinds,
+                        std::vector<char>& buffer) {
     char* out = buffer.data();
-    static const std::string_view names[] = {"circle", "rectangle", "triangle"};
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const PlainShape& s = shapes[i];
-        const std::string_view name = names[s.kind];
-        out = std::copy(name.begin(), name.end(), out);
-        const std::int32_t values[4] = {s.x, s.y, s.a, s.b};
-        for (int f = 0; f < (s.kind == kRectangle ? 4 : 3); ++f) {
+        const FloorKind& kind = kinds[s.kind];
+        out = std::copy(kind.keyword.begin(), kind.keyword.end(), out);
+        for (std::size_t f = 0; f < kind.values; ++f) {
             *out++ = ',';
-            out = std::to_chars(out, buffer.data() + buffer.size(), values[f]).ptr;
+            out = std::to_chars(out, buffer.data() + buffer.size(), s.values[f]).ptr;
         }
         if (i + 1 < shapes.size()) {
             *out++ = '\r';
@@ -146,35 +267,13 @@ std::size_t FormatFloor(const std::vector<PlainShape>& shapes, std::vector<char>
     return static_cast<std::size_t>(out - buffer.data());
 }
 
-bool HitFloor(const PlainShape& s, std::int32_t x, std::int32_t y) {
-    auto wrap = [](std::int64_t v) {
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
-    };
-    switch (s.kind) {
-    case kCircle: {
-        if (s.a < 0)
-            return false;
-        const std::uint64_t dx = static_cast<std::uint64_t>(std::llabs(std::int64_t{x} - s.x));
-        const std::uint64_t dy = static_cast<std::uint64_t>(std::llabs(std::int64_t{y} - s.y));
-        const auto r = static_cast<std::uint64_t>(s.a);
-        return dx <= r && dy <= r && dx * dx + dy * dy <= r * r;
-    }
-    case kRectangle:
-        return !(s.x > x || s.y > y || wrap(std::int64_t{s.x} + s.a) < x ||
-                 wrap(std::int64_t{s.y} + s.b) < y);
-    case kTriangle: {
-        const std::int32_t w = wrap(std::int64_t{y} - s.y + s.a) / 2;
-        return !(wrap(std::int64_t{s.y} + s.a) < y || wrap(std::int64_t{s.y} - s.a) > y ||
-                 wrap(std::int64_t{s.x} - w) > x || wrap(std::int64_t{s.x} + w) < x);
-    }
-    }
-    return false;
-}
-
+// A point outside a shape's box needs no finer test.
 std::int32_t HitSearchFloor(const std::vector<PlainShape>& shapes, std::int32_t x, std::int32_t y) {
-    for (std::size_t i = 0; i < shapes.size(); ++i)
-        if (HitFloor(shapes[i], x, y))
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const Box& b = shapes[i].box;
+        if (x >= b.left && x <= b.right && y >= b.top && y <= b.bottom)
             return static_cast<std::int32_t>(i + 1);
+    }
     return 0;
 }
 
@@ -199,10 +298,11 @@ int main(int argc, char* argv[]) {
     const WindowHandle dialog =
         NewDialog(kPixelUnits, 0, "Bench", 0, 0, 320, 320,
                   Style::Caption | Style::SystemMenu | Style::MinimizeBox, 0);
-    AddControl(kGraphicControl, dialog, 101, "", 0, 0, 320, 320,
+    AddControl(kGraphicControl, dialog, kAreaId, "", 0, 0, 320, 320,
                Style::Border | Style::NotifyClicks, 0);
     ShowModeless(dialog);
     const LinkListCollection prototypes = Prototypes();
+    const std::vector<FloorKind> kinds = FloorKinds(prototypes);
 
     std::printf("| operation              |  shapes |          ours |         floor |  ratio | "
                 "target    |\n");
@@ -213,18 +313,22 @@ int main(int argc, char* argv[]) {
         const int repeats = count >= 100000 ? 3 : 10;
         LinkListCollection shapes;
         Build(shapes, prototypes, count);
-        const std::vector<PlainShape> plain = ToPlain(shapes);
+        const std::vector<PlainShape> plain = ToPlain(dialog, shapes, kinds);
+        const std::vector<Primitive> drawing =
+            Recorded(dialog, [&] { DrawShapeList(dialog, kAreaId, shapes); });
         const std::string text = DrawingText(shapes).value_or("");
 
         QImage image(318, 318, QImage::Format_RGB32);
         repaint.push_back({"full repaint", count,
-                           BestMs(repeats, [&] { DrawShapeList(dialog, 101, shapes); }),
-                           BestMs(repeats, [&] { PaintFloor(image, plain); }), 1.3});
+                           BestMs(repeats, [&] { DrawShapeList(dialog, kAreaId, shapes); }),
+                           BestMs(repeats, [&] { PaintFloor(image, drawing); }), 1.3});
         load.push_back(
             {"load (parse and build)", count,
              BestMs(repeats, [&] { g_sink = g_sink + LoadDrawingText(text, prototypes).COUNT(); }),
              BestMs(repeats,
-                    [&] { g_sink = g_sink + static_cast<std::int64_t>(ParseFloor(text).size()); }),
+                    [&] {
+                        g_sink = g_sink + static_cast<std::int64_t>(ParseFloor(text, kinds).size());
+                    }),
              5});
         std::vector<char> buffer(text.size() + 64);
         save.push_back(
@@ -232,26 +336,30 @@ int main(int argc, char* argv[]) {
              BestMs(
                  repeats,
                  [&] { g_sink = g_sink + static_cast<std::int64_t>(DrawingText(shapes)->size()); }),
-             BestMs(
-                 repeats,
-                 [&] { g_sink = g_sink + static_cast<std::int64_t>(FormatFloor(plain, buffer)); }),
+             BestMs(repeats,
+                    [&] {
+                        g_sink =
+                            g_sink + static_cast<std::int64_t>(FormatFloor(plain, kinds, buffer));
+                    }),
              3});
-        // One frame of a drag of the shape in the middle of the drawing.
+        // One frame of a drag of the shape in the middle of the drawing: the floor paints
+        // the frame's primitives over a copy of what lies beneath.
         const std::int32_t middle = count / 2;
-        BeginDragLayers(dialog, 101, shapes, middle);
+        BeginDragLayers(dialog, kAreaId, shapes, middle);
+        const std::vector<Primitive> moving =
+            Recorded(dialog, [&] { DrawDragFrame(dialog, kAreaId, *shapes.ITEM(middle)); });
         const QImage beneath = image.copy();
         drag.push_back(
             {"drag frame", count,
-             BestMs(repeats * 10, [&] { DrawDragFrame(dialog, 101, *shapes.ITEM(middle)); }),
+             BestMs(repeats * 10, [&] { DrawDragFrame(dialog, kAreaId, *shapes.ITEM(middle)); }),
              BestMs(repeats * 10,
                     [&] {
                         image = beneath.copy();
                         QPainter painter(&image);
-                        painter.setBrush(QColor(168, 255, 255));
-                        painter.drawEllipse(QRectF(100, 100, 39, 39));
+                        PaintPrimitives(painter, moving);
                     }),
              3});
-        EndDragLayers(dialog, 101);
+        EndDragLayers(dialog, kAreaId);
         hit.push_back(
             {"click that hits nothing", count,
              BestMs(repeats * 10, [&] { g_sink = g_sink + FindShapeAt(shapes, -5, -5); }),
@@ -268,7 +376,9 @@ int main(int argc, char* argv[]) {
         LinkListCollection shapes;
         Build(shapes, prototypes, count);
         const double perShape = static_cast<double>(mallinfo2().uordblks - before) / count;
-        const double values = (3 + 4 + 3) * 4.0 / 3; // X, Y and the sizes, 32 bits each
+        double values = 0; // X, Y and the sizes, 32 bits each
+        for (std::int32_t i = 1; i <= count; ++i)
+            values += 4.0 * static_cast<double>(shapes.ITEM(i)->Values().size()) / count;
         Print({"memory per shape", count, perShape, values, 6}, "B ");
     }
 

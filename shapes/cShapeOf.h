@@ -7,9 +7,9 @@
 #include <memory>
 
 // The base of every shape class: Self declares its kind as kKind; Properties is its
-// property interface. Position, copying and editing come from here; editing lives apart
-// from the values so that the values' code never reaches the program through the edit
-// dialog's host.
+// property interface, if it has one beyond the position. Position, copying and editing
+// come from here; editing lives apart from the values so that the values' code never
+// reaches the program through the edit dialog's host.
 template <class Self, class Properties = iPosition>
 class cShapeOf : public cShapeBase, public Properties {
   public:

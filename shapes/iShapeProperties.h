@@ -4,7 +4,7 @@
 
 // The property interfaces: each kind's values, one getter and one setter each, in
 // record order. Setters store without any check. What every kind has, the position,
-// is one interface that the others build on.
+// is one interface that the others build on; a kind needs no more than that one.
 
 class iPosition {
   public:

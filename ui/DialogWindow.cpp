@@ -1,10 +1,12 @@
 #include "ui/DialogWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -19,10 +21,39 @@ DialogWindow::DialogWindow(WindowHandle handle, QWidget* parent, int frameWidth)
     client_->move(frameWidth, frameWidth);
 }
 
+namespace {
+// A menu or message box up over the window, running an event loop of its own.
+QWidget* PopupOver(const QWidget* window) {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup;
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != window ? modal : nullptr;
+}
+} // namespace
+
 void DialogWindow::closeEvent(QCloseEvent* event) {
     // The service decides whether and how the dialog goes away.
     event->ignore();
+    if (QWidget* popup = PopupOver(this)) {
+        // The popup's loop runs inside one of this window's callbacks: close the popup,
+        // and the window once that loop has returned, never from under it.
+        popup->close();
+        RequestCloseBelow(QThread::currentThread()->loopLevel());
+        return;
+    }
     emit closeRequested();
+}
+
+void DialogWindow::RequestCloseBelow(int loopLevel) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, loopLevel] {
+            if (QThread::currentThread()->loopLevel() >= loopLevel)
+                RequestCloseBelow(loopLevel);
+            else
+                emit closeRequested();
+        },
+        Qt::QueuedConnection);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -69,10 +100,9 @@ void DialogWindow::Centre() {
     centredFrame_ = outer - size();
     target_ = QPoint(std::max(work.left(), work.left() + (work.width() - outer.width()) / 2),
                      std::max(work.top(), work.top() + (work.height() - outer.height()) / 2));
-    // Before the window is up, its own place is the frame's. Once it is up, the window
-    // asks for the frame's place (north-west gravity), which any window manager honours.
+    // Once the window is up, its own place is the client's: ask for the frame's.
     if (isVisible() && windowHandle())
-        windowHandle()->setPosition(target_);
+        windowHandle()->setFramePosition(target_);
     else
         move(target_);
 }

@@ -37,6 +37,8 @@ class DialogWindow : public QFrame {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Asks for the close once the event loops from this level inwards have returned.
+    void RequestCloseBelow(int loopLevel);
     // The frame's extra size, once it is known and differs from the one centred for.
     void CentreIfFramedAnew();
     void Centre();

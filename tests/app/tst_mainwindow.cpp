@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "app/ButtonCallbacks.h"
 #include "app/DrawingHistory.h"
+#include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 #include "app/ShapeLookup.h"
@@ -45,32 +46,32 @@ class TestMainWindow : public QObject {
         QCOMPARE(WindowWidget(Program().ViewPanel)->geometry(), QRect(450, 10, 106, 306));
     }
 
-    // clang-format off
+    // A row a button, from the registered kinds on: each takes the next ID and place.
     void buttonColumn_data() {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("place");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("y");
-        QTest::newRow("circle") << 101 << "circle" << 10;
-        QTest::newRow("rectangle") << 102 << "rectangle" << 44;
-        QTest::newRow("triangle") << 103 << "triangle" << 78;
-        QTest::newRow("Clear") << 104 << "Clear" << 112;
-        QTest::newRow("Save") << 105 << "Save" << 146;
-        QTest::newRow("Load") << 106 << "Load" << 180;
+        LinkListCollection kinds;
+        RegisterPrototypes(kinds);
+        QStringList captions;
+        for (std::int32_t i = 1; i <= kinds.COUNT(); ++i)
+            captions << QString::fromUtf8(kinds.ITEM(i)->ShapeName());
+        captions.append({"Clear", "Save", "Load"});
+        for (int place = 0; place < captions.size(); ++place)
+            QTest::newRow(qPrintable(captions[place])) << place << captions[place];
     }
-    // clang-format on
 
     void buttonColumn() {
-        QFETCH(int, id);
+        QFETCH(int, place);
         QFETCH(QString, caption);
-        QFETCH(int, y);
+        const int id = 101 + place;
         QPushButton* button = nullptr;
         for (auto* widget : ClientWidget(Program().MainWindow)->findChildren<QPushButton*>())
             button = widget->text() == caption ? widget : button;
         QVERIFY(button);
-        QCOMPARE(button->geometry(), QRect(340, y, 100, 30));
+        QCOMPARE(button->geometry(), QRect(340, 10 + 34 * place, 100, 30));
         if (id != kDrawingAreaId) // which comes first with its ID
             QCOMPARE(WindowWidget(GetControl(Program().MainWindow, id)), button);
-        if (id > 103)
+        if (place >= Program().ShapeTypes.COUNT())
             return;
         PressButton(caption); // a shape button's ID picks its prototype
         PressButton(caption);
@@ -85,7 +86,8 @@ class TestMainWindow : public QObject {
     void invalidButtonIsReported() {
         const MessageRecorder messages;
         OnShapeButton(Program().MainWindow, Message::Command, 100, 0);
-        OnShapeButton(Program().MainWindow, Message::Command, 104, 0);
+        OnShapeButton(Program().MainWindow, Message::Command,
+                      101 + static_cast<std::uint32_t>(Program().ShapeTypes.COUNT()), 0); // Clear's
         QCOMPARE(messages.Texts(),
                  (std::vector<std::string>{"Invalid button!", "Invalid button!"}));
         QCOMPARE(Program().Shapes.COUNT(), 0);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real program in a real X server (Xvfb) under a window manager with title bars: it
-# starts, shows its window centred, frame included, draws a shape when its button is
-# clicked, costs next to no CPU while idle, and exits with 0 when its window is closed. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
+# The real program in a real X server (Xvfb) under a window manager with title bars that
+# places nothing itself: it starts, shows its window centred, frame included, draws a shape
+# when its button is clicked, costs next to no CPU while idle, and exits with 0 when its
+# window is closed, even with the context menu open. Usage: smoke.sh KESTRUNE CLOSE_WINDOW [SCREENSHOT.png]
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
     exec env SMOKE_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
@@ -14,7 +15,7 @@ work=$(mktemp -d)
 
 fail() { echo "smoke: $*" >&2; exit 1; }
 
-openbox >/dev/null 2>&1 &
+openbox --config-file "$(dirname "$0")/openbox-rc.xml" >/dev/null 2>&1 &
 wm=$!
 trap 'kill "$wm" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do
@@ -22,6 +23,7 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
+xdotool mousemove 0 0 # a window placed under the pointer would not come up centred
 # The platform the desktop gives, not the test suites' offscreen one.
 env -u QT_QPA_PLATFORM "$program" &
 pid=$!
@@ -33,20 +35,28 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$window" ] || fail "no window titled Kestrune appeared"
-eval "$(xdotool getwindowgeometry --shell "$window")"
+# The client area's place on the screen and its size, as the X server has them.
+client_geometry() {
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print "X=" $4 }
+        /Absolute upper-left Y/ { print "Y=" $4 } /Width/ { print "WIDTH=" $2 }
+        /Height/ { print "HEIGHT=" $2 }')"
+}
+client_geometry
 [ "$WIDTH" -eq 560 ] && [ "$HEIGHT" -eq 320 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 560x320"
 
-# The whole window, frame included, centred on the 1024 x 768 screen within 2 pixels, once
-# the window manager has framed it.
+# The whole window, frame included, centred in the work area within 2 pixels, once the
+# window manager has framed it.
+read -r work_x work_y work_width work_height \
+    <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //' | tr -d , | cut -d' ' -f1-4)"
 off_centre() {
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    client_geometry
     local extents left right top bottom dx dy
     extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
     [ -n "$extents" ] || { echo "unframed"; return; }
     read -r left right top bottom <<<"$extents"
     [ "$top" -gt 0 ] || { echo "framed without a title bar"; return; }
-    dx=$(( 2 * (X - left) + WIDTH + left + right - 1024 ))
-    dy=$(( 2 * (Y - top) + HEIGHT + top + bottom - 768 ))
+    dx=$(( 2 * (X - left - work_x) + WIDTH + left + right - work_width ))
+    dy=$(( 2 * (Y - top - work_y) + HEIGHT + top + bottom - work_height ))
     [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] || echo "off centre by ($((dx / 2)), $((dy / 2)))"
 }
 for _ in $(seq 30); do
@@ -96,6 +106,8 @@ sleep 5
 used=$(( $(ticks) - before ))
 [ "$used" -le 5 ] || fail "idle window used $used ticks of CPU in 5 s"
 
+xdotool mousemove $((X + 160)) $((Y + 160)) click 3 # the context menu, left open
+sleep 0.5
 "$close_window" "$window"
 status=0
 for _ in $(seq 100); do
@@ -108,4 +120,4 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
-echo "smoke: window, drawing, idle cost ($used ticks in 5 s) and exit status all fine"
+echo "smoke: window, drawing, idle cost ($used ticks in 5 s) and exit status under a menu all fine"

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "ui/DialogService.h"
 #include "ui/GraphicService.h"
+#include "ui/PopupMenu.h"
 #include "ui/WindowRegistry.h"
 
 #include <QDir>
@@ -90,6 +91,16 @@ class TestUi : public QObject {
                            [main] { qobject_cast<QPushButton*>(WindowWidget(main + 1))->click(); });
         ShowModal(main, {}, &result);
         QCOMPARE(result, 42);
+        QCOMPARE(IsLiveWindow(main), 0);
+    }
+
+    void closingUnderAMenuWaitsForItsLoop() {
+        const WindowHandle main = MainDialog();
+        ShowModeless(main);
+        QTimer::singleShot(0, [main] { WindowWidget(main)->close(); }); // while the menu is up
+        QCOMPARE(ShowPopupMenu(main, {5, 5}, {{1, "One"}}), 0);
+        QCOMPARE(IsLiveWindow(main), -1); // the menu is a child: the window outlived its loop
+        QCoreApplication::processEvents();
         QCOMPARE(IsLiveWindow(main), 0);
     }
 
