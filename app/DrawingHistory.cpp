@@ -5,27 +5,36 @@
 #include "app/Redraw.h"
 #include "app/ShapeLookup.h"
 #include "shapes/Int32Wrap.h"
-
-#include <QUndoStack>
+#include "ui/DialogService.h"
 
 namespace {
 
-// The view panel must not go on showing the editor of a shape that left the drawing.
-void HideEditorOfRemovedShape() {
+// The editor of a shape that left the drawing goes: the history may keep the shape for
+// long, and its next Edit builds the editor again as the first one did.
+void CloseEditorsOfRemovedShapes() {
     cViewManager& views = *Program().ViewManager;
     if (views.Current() != 0 && FindShapeIndex(views.Current()) == 0)
         views.CloseView();
+    for (const WindowHandle editor : ChildDialogs(views.GetContainer())) {
+        if (FindShapeIndex(editor) == 0)
+            CloseDialog(editor, 0);
+    }
 }
 
-void Record(QUndoCommand* step) {
+void Record(cHistoryStep* step) {
     Program().History->push(step); // does it, and owns it
-    HideEditorOfRemovedShape();
+    CloseEditorsOfRemovedShapes();
 }
 
 // After undo or redo nothing is selected: the drawing as it is, and no editor.
 void ShowUndone() {
+    CloseEditorsOfRemovedShapes();
     Program().ViewManager->CloseView();
     RedrawShapes();
+}
+
+bool InDrawing(std::int32_t position) {
+    return position >= 1 && position <= Program().Shapes.COUNT();
 }
 
 } // namespace
@@ -36,7 +45,8 @@ void AddShape(std::shared_ptr<iShape> shape) {
 }
 
 void ClearShapes() {
-    Record(new cReplaceStep({}, "Clear"));
+    if (Program().Shapes.COUNT() > 0)
+        Record(new cReplaceStep({}, "Clear"));
     RedrawShapes();
 }
 
@@ -45,17 +55,20 @@ void LoadShapes(LinkListCollection shapes) {
 }
 
 void UpdateShape(std::int32_t position, const ShapeValues& values) {
-    if (const auto& shape = Program().Shapes.ITEM(position))
+    const auto& shape = Program().Shapes.ITEM(position);
+    if (shape && shape->Values() != values)
         Record(new cValuesStep(position, shape->Values(), values, "Update"));
 }
 
 void RecordMove(std::int32_t position, const ShapeValues& before) {
-    if (const auto& shape = Program().Shapes.ITEM(position))
+    const auto& shape = Program().Shapes.ITEM(position);
+    if (shape && shape->Values() != before)
         Record(new cValuesStep(position, before, shape->Values(), "Move"));
 }
 
 void DeleteShape(std::int32_t position) {
-    Record(new cRemoveStep(position, "Delete"));
+    if (InDrawing(position))
+        Record(new cRemoveStep(position, "Delete"));
     RedrawShapes();
 }
 
@@ -74,12 +87,14 @@ std::int32_t DuplicateShape(std::int32_t position) {
 }
 
 void BringToFront(std::int32_t position) {
-    Record(new cReorderStep(position, 1, "Bring to Front"));
+    if (InDrawing(position) && position != 1)
+        Record(new cReorderStep(position, 1, "Bring to Front"));
     RedrawShapes();
 }
 
 void SendToBack(std::int32_t position) {
-    Record(new cReorderStep(position, Program().Shapes.COUNT(), "Send to Back"));
+    if (InDrawing(position) && position != Program().Shapes.COUNT())
+        Record(new cReorderStep(position, Program().Shapes.COUNT(), "Send to Back"));
     RedrawShapes();
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/HistoryStep.h"
 #include "shapes/LinkListCollection.h"
 #include "shapes/ShapeValues.h"
-
-#include <QUndoCommand>
 
 #include <cstdint>
 #include <memory>
@@ -13,11 +12,12 @@
 // history undoes steps in reverse order, so they are right again when it is undone.
 
 // A shape comes into the drawing at a position: a shape button, Duplicate.
-class cInsertStep : public QUndoCommand {
+class cInsertStep : public cHistoryStep {
   public:
-    cInsertStep(std::int32_t position, std::shared_ptr<iShape> shape, const QString& text);
+    cInsertStep(std::int32_t position, std::shared_ptr<iShape> shape, const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t position_;
@@ -25,11 +25,12 @@ class cInsertStep : public QUndoCommand {
 };
 
 // The shape at a position leaves the drawing: Delete.
-class cRemoveStep : public QUndoCommand {
+class cRemoveStep : public cHistoryStep {
   public:
-    cRemoveStep(std::int32_t position, const QString& text);
+    cRemoveStep(std::int32_t position, const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t position_;
@@ -37,11 +38,12 @@ class cRemoveStep : public QUndoCommand {
 };
 
 // Other shapes take the drawing's place: Clear, Load.
-class cReplaceStep : public QUndoCommand {
+class cReplaceStep : public cHistoryStep {
   public:
-    cReplaceStep(LinkListCollection shapes, const QString& text);
+    cReplaceStep(LinkListCollection shapes, const char* text);
     void redo() override { Swap(); }
     void undo() override { Swap(); }
+    std::size_t Cost() const override;
 
   private:
     void Swap();
@@ -49,12 +51,13 @@ class cReplaceStep : public QUndoCommand {
 };
 
 // A shape gets other values: Update, a move by drag.
-class cValuesStep : public QUndoCommand {
+class cValuesStep : public cHistoryStep {
   public:
     cValuesStep(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
-                const QString& text);
+                const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t position_;
@@ -63,11 +66,12 @@ class cValuesStep : public QUndoCommand {
 };
 
 // A shape moves to another position: Bring to Front, Send to Back.
-class cReorderStep : public QUndoCommand {
+class cReorderStep : public cHistoryStep {
   public:
-    cReorderStep(std::int32_t from, std::int32_t to, const QString& text);
+    cReorderStep(std::int32_t from, std::int32_t to, const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t from_;

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "app/StepHistory.h"
 #include "app/cViewManager.h"
 #include "shapes/LinkListCollection.h"
 #include "ui/WindowTypes.h"
-
-#include <QUndoStack>
 
 #include <memory>
 
@@ -17,7 +16,7 @@ struct ProgramState {
     WindowHandle ViewPanel = 0;
     std::unique_ptr<cViewManager> ViewManager = std::make_unique<cViewManager>();
     // Every change to the drawing, to undo and redo; it keeps the shapes it needs alive.
-    std::unique_ptr<QUndoStack> History = std::make_unique<QUndoStack>();
+    std::unique_ptr<cStepHistory> History = std::make_unique<cStepHistory>();
 };
 
 // The control ID of the drawing area in the main window.

@@ -137,6 +137,39 @@ class TestHistory : public QObject {
         QCOMPARE(Saved(), done); // the other redo key
     }
 
+    // clang-format off
+    void stepsThatChangeNothingAreNotPushed_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("front of the top one") << "Bring to Front" << QPoint(101, 101);
+        QTest::newRow("back of the bottom one") << "Send to Back" << QPoint(160, 160);
+        QTest::newRow("update unchanged") << "Update" << QPoint(101, 101);
+    }
+    // clang-format on
+
+    void stepsThatChangeNothingAreNotPushed() {
+        QFETCH(QString, step);
+        QFETCH(QPoint, at);
+        if (step != "Update")
+            AnswerMenu(step);
+        (step == "Update" ? ClickDrawing : RightClick)(at.x(), at.y());
+        if (step == "Update")
+            QTest::mouseClick(WindowWidget(GetControl(Program().ViewManager->Current(), 801)),
+                              Qt::LeftButton);
+        QCOMPARE(Program().History->count(), 2);
+    }
+
+    void theHistoryKeepsToItsBudget() {
+        const std::size_t perAdd = Program().History->Cost() / 2;
+        Program().History = std::make_unique<cStepHistory>(3 * perAdd);
+        for (int i = 0; i < 4; ++i)
+            PressButton("circle");
+        QCOMPARE(Program().History->count(), 3); // the oldest went
+        while (CanUndo())
+            UndoChange();
+        QCOMPARE(Program().Shapes.COUNT(), 3);
+    }
+
     void aSmallMoveIsAClickAndADragShowsLiveValues() {
         const int near = QApplication::startDragDistance();
         Drag({100, 100}, {100 + near, 100});
