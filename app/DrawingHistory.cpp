@@ -13,10 +13,13 @@ namespace {
 // long, and its next Edit builds the editor again as the first one did.
 void CloseEditorsOfRemovedShapes() {
     cViewManager& views = *Program().ViewManager;
-    if (views.Current() != 0 && FindShapeIndex(views.Current()) == 0)
+    auto inDrawing = [](WindowHandle editor) {
+        return Program().Index->Contains(GetUserValue(editor, 0));
+    };
+    if (views.Current() != 0 && !inDrawing(views.Current()))
         views.CloseView();
     for (const WindowHandle editor : ChildDialogs(views.GetContainer())) {
-        if (FindShapeIndex(editor) == 0)
+        if (!inDrawing(editor))
             CloseDialog(editor, 0);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ShapeIndex.h"
 #include "app/StepHistory.h"
 #include "app/cViewManager.h"
 #include "shapes/LinkListCollection.h"
@@ -12,6 +13,8 @@
 struct ProgramState {
     LinkListCollection Shapes;     // the drawing; position 1 is on top
     LinkListCollection ShapeTypes; // one prototype per offered kind, in button order
+    // Where the drawing's shapes lie and what changed since the last repaint.
+    std::unique_ptr<cShapeIndex> Index = std::make_unique<cShapeIndex>();
     WindowHandle MainWindow = 0;
     WindowHandle ViewPanel = 0;
     std::unique_ptr<cViewManager> ViewManager = std::make_unique<cViewManager>();

@@ -3,11 +3,10 @@
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
 
-void SelectShape(WindowHandle dialog, std::int32_t position, iShapeEditHost& host) {
+void SelectShape(WindowHandle, std::int32_t position, iShapeEditHost& host) {
     const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(position); // kept while edited
     if (!shape)
         return;
-    RedrawShapes();
-    DrawHighlighted(dialog, kDrawingAreaId, *shape);
+    RedrawSelected(*shape);
     shape->Edit(host);
 }

@@ -1,5 +1,6 @@
 #include "shapes/cCircle.h"
 
+#include "shapes/ShapeBoxOf.h"
 #include "ui/GraphicService.h"
 
 #include <cstdlib>
@@ -21,4 +22,9 @@ std::int32_t cCircle::HitTest(std::int32_t x, std::int32_t y) const {
     if (dx > r || dy > r)
         return kFalse;
     return dx * dx + dy * dy <= r * r ? kTrue : kFalse;
+}
+
+std::optional<ShapeBox> cCircle::Bounds() const {
+    const std::int64_t x = GetX(), y = GetY(), r = GetRadius();
+    return ShapeBoxOf(x - r, y - r, x + r, y + r);
 }

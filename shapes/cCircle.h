@@ -15,6 +15,7 @@ class cCircle final : public cShapeOf<cCircle, iCircle> {
 
     void Draw(std::optional<RgbColor> outline) const override;
     std::int32_t HitTest(std::int32_t x, std::int32_t y) const override;
+    std::optional<ShapeBox> Bounds() const override;
 
     std::int32_t GetRadius() const override { return Value(2); }
     void SetRadius(const std::int32_t& value) override { SetValue(2, value); }

@@ -1,6 +1,7 @@
 #include "shapes/cRectangle.h"
 
 #include "shapes/Int32Wrap.h"
+#include "shapes/ShapeBoxOf.h"
 #include "ui/GraphicService.h"
 
 #include <array>
@@ -19,4 +20,9 @@ std::int32_t cRectangle::HitTest(std::int32_t x, std::int32_t y) const {
     if (GetX() > x || GetY() > y || Add32(GetX(), GetWidth()) < x || Add32(GetY(), GetHeight()) < y)
         return kFalse;
     return kTrue;
+}
+
+std::optional<ShapeBox> cRectangle::Bounds() const {
+    const std::int64_t x = GetX(), y = GetY();
+    return ShapeBoxOf(x, y, x + GetWidth(), y + GetHeight());
 }

@@ -1,6 +1,7 @@
 #include "shapes/cTriangle.h"
 
 #include "shapes/Int32Wrap.h"
+#include "shapes/ShapeBoxOf.h"
 #include "ui/GraphicService.h"
 
 #include <array>
@@ -24,4 +25,9 @@ std::int32_t cTriangle::HitTest(std::int32_t x, std::int32_t y) const {
     if (Sub32(GetX(), w) > x || Add32(GetX(), w) < x)
         return kFalse;
     return kTrue;
+}
+
+std::optional<ShapeBox> cTriangle::Bounds() const {
+    const std::int64_t x = GetX(), y = GetY(), h = GetHalfSide();
+    return ShapeBoxOf(x - h, y - h, x + h, y + h);
 }

@@ -16,6 +16,7 @@ class cTriangle final : public cShapeOf<cTriangle, iTriangle> {
 
     void Draw(std::optional<RgbColor> outline) const override;
     std::int32_t HitTest(std::int32_t x, std::int32_t y) const override;
+    std::optional<ShapeBox> Bounds() const override;
 
     std::int32_t GetHalfSide() const override { return Value(2); }
     void SetHalfSide(const std::int32_t& value) override { SetValue(2, value); }

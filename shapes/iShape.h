@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shapes/ShapeBox.h"
 #include "shapes/ShapeValues.h"
 #include "ui/GraphicTypes.h"
 
@@ -50,6 +51,10 @@ class iShape {
     virtual void SetValues(const ShapeValues& values) = 0;
 
     ShapeIdentity Identity() const { return identity_; }
+
+    // The box the shape's drawing lies in, or nothing for a kind that cannot tell: then
+    // a change to it repaints the whole drawing.
+    virtual std::optional<ShapeBox> Bounds() const { return std::nullopt; }
 
   protected:
     iShape();
