@@ -9,11 +9,13 @@ namespace {
 constexpr std::size_t kShapesPerCoverageLook = 8;
 } // namespace
 
-void RepaintArea(const ShapeBox& area, const cShapeIndex& index) {
+void RepaintArea(const ShapeBox& area, const cShapeIndex& index, const iShape* leftOut) {
     GraphicClip(area.left, area.top, area.right, area.bottom);
     std::vector<const iShape*> showing; // from the top down
     GraphicBeginCoverage();
-    index.VisitTopDown(area, [&showing](const iShape& shape) {
+    index.VisitTopDown(area, [&showing, leftOut](const iShape& shape) {
+        if (&shape == leftOut)
+            return true;
         shape.Draw(std::nullopt);
         showing.push_back(&shape);
         return showing.size() % kShapesPerCoverageLook != 0 || !GraphicCovered();

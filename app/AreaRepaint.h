@@ -7,5 +7,5 @@
 // nothing outside it: white, then the shapes that meet it, bottom first. Only the shapes
 // that can show are painted: walking down from the top shape, their coverage is marked
 // until it hides the whole area, and what lies beneath is left out. The pen width must
-// be set.
-void RepaintArea(const ShapeBox& area, const cShapeIndex& index);
+// be set. A shape left out is painted as if it were not in the drawing.
+void RepaintArea(const ShapeBox& area, const cShapeIndex& index, const iShape* leftOut = nullptr);

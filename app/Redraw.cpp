@@ -9,9 +9,10 @@ namespace {
 constexpr std::int32_t kPenWidth = 2;
 constexpr std::int32_t kHighlightPenWidth = 4;
 constexpr RgbColor kHighlight = 0x0080FF; // orange: red 255, green 128, blue 0
-constexpr std::int32_t kStill = 0;        // the drawing without the moving shape
-
-constexpr std::int32_t kDrawing = 1; // the drawing as last repainted, without a highlight
+// Kept pictures: the drawing without the moving shape during a drag, and the drawing as
+// last repainted, without a highlight.
+constexpr std::int32_t kStill = 0;
+constexpr std::int32_t kDrawing = 1;
 
 // Draws the shapes at positions last..first (first lies on top).
 void DrawRange(const LinkListCollection& list, std::int32_t first, std::int32_t last) {
@@ -75,13 +76,27 @@ void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollectio
     GraphicDetach();
 }
 
+// In the main window's drawing, the kept picture brought up to date, with the moving
+// shape's area painted again without it; else everything but the shape.
 void BeginDragLayers(WindowHandle dialog, std::int32_t id, const LinkListCollection& list,
                      std::int32_t position) {
+    ProgramState& program = Program();
+    const iShape* moving = list.ITEM(position).get();
+    const bool drawing =
+        dialog == program.MainWindow && id == kDrawingAreaId && &list == &program.Shapes && moving;
     GraphicAttach(dialog, id, true);
-    GraphicClear(MakeRgb(255, 255, 255), 0);
-    GraphicSetWidth(kPenWidth);
-    DrawRange(list, position + 1, list.COUNT());
-    DrawRange(list, 1, position - 1);
+    if (drawing)
+        PaintChanged(program);
+    const std::optional<ShapeBox> area = drawing ? program.Index->AreaOf(*moving) : std::nullopt;
+    if (area) {
+        if (area->left <= area->right)
+            RepaintArea(*area, *program.Index, moving);
+    } else {
+        GraphicClear(MakeRgb(255, 255, 255), 0);
+        GraphicSetWidth(kPenWidth);
+        DrawRange(list, position + 1, list.COUNT());
+        DrawRange(list, 1, position - 1);
+    }
     GraphicKeep(kStill);
     GraphicDetach();
 }

@@ -64,6 +64,8 @@ void cShapeIndex::Inserted(const LinkListCollection& shapes, std::int32_t positi
     const auto& shape = shapes.ITEM(position);
     if (!shape)
         return;
+    if (Contains(shape->Identity())) // listed twice, it could not be found by its number
+        return Rebuild(shapes);
     Entry entry{shape.get(), 0, GrownBox(*shape), kNowhere};
     Place(shapes, position, entry);
 }
@@ -113,6 +115,14 @@ void cShapeIndex::Reshaped(const iShape& shape) {
     Touch(entry);
 }
 
+std::optional<ShapeBox> cShapeIndex::AreaOf(const iShape& shape) const {
+    const auto found = entries_.find(shape.Identity());
+    if (found == entries_.end() || !found->second.box)
+        return std::nullopt;
+    const ShapeBox& box = *found->second.box;
+    return Meet(box, kArea) ? Cut(box) : ShapeBox{0, 0, -1, -1};
+}
+
 std::optional<std::int64_t> cShapeIndex::OrderBetween(const iShape* above,
                                                       const iShape* below) const {
     auto orderOf = [this](const iShape* shape) -> std::optional<std::int64_t> {
@@ -139,6 +149,10 @@ std::optional<std::int64_t> cShapeIndex::OrderBetween(const iShape* above,
 }
 
 void cShapeIndex::Add(const iShape& shape, std::int64_t order) {
+    // A shape twice in the drawing is listed once: the counts then differ, and every
+    // repaint is a whole one.
+    if (Contains(shape.Identity()))
+        return;
     Entry& entry = entries_[shape.Identity()] = Entry{&shape, order, GrownBox(shape), kNowhere};
     List(entry);
 }

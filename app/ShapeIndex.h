@@ -34,6 +34,9 @@ class cShapeIndex {
     void Reshaped(const iShape& shape);
 
     bool Contains(ShapeIdentity identity) const { return entries_.contains(identity); }
+    // Where the shape can paint inside the drawing area: an empty box (right < left) when
+    // nowhere, nothing when the index cannot tell.
+    std::optional<ShapeBox> AreaOf(const iShape& shape) const;
     std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
     // What the changes touched since it was last cleared, the pen's reach included.
     cChangedArea& Changed() { return changed_; }

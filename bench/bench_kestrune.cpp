@@ -235,6 +235,11 @@ std::vector<Interaction> Interactions() {
         {"Duplicate",
          [main](std::int32_t middle) { SelectShape(main, DuplicateShape(middle), Host()); }},
         {"Bring to Front", [](std::int32_t middle) { BringToFront(middle); }},
+        {"start of a drag",
+         [main](std::int32_t middle) {
+             BeginDragLayers(main, kDrawingAreaId, Program().Shapes, middle);
+             EndDragLayers(main, kDrawingAreaId);
+         }},
         {"undo of an add", [](std::int32_t) { UndoChange(); },
          [] { AddShape(Program().ShapeTypes.ITEM(1)->NewShape()); }},
     };
