@@ -219,7 +219,7 @@ class TestHistory : public QObject {
             const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(at);
             const int change = random.bounded(12);
             std::shared_ptr<iShape> highlighted; // by this change
-            if (change == 0) {
+            if (change == 0 || change >= 9) {
                 std::shared_ptr<iShape> added = newShape();
                 added->SetValues(reshaped(*added));
                 AddShape(added);
