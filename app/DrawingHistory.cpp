@@ -5,30 +5,42 @@
 #include "app/Redraw.h"
 #include "app/ShapeLookup.h"
 #include "shapes/Int32Wrap.h"
+#include "ui/DialogService.h"
 #include "ui/DrawingExposure.h"
-
-#include <QUndoStack>
 
 namespace {
 
-// The view panel must not go on showing the editor of a shape that left the drawing.
-void HideEditorOfRemovedShape() {
+// The editor of a shape that left the drawing goes: the history may keep the shape for
+// long, and its next Edit builds the editor again as the first one did.
+void CloseEditorsOfRemovedShapes() {
     cViewManager& views = *Program().ViewManager;
-    if (views.Current() != 0 && FindShapeIndex(views.Current()) == 0)
+    auto inDrawing = [](WindowHandle editor) {
+        return Program().Index->Contains(GetUserValue(editor, 0));
+    };
+    if (views.Current() != 0 && !inDrawing(views.Current()))
         views.CloseView();
+    for (const WindowHandle editor : ChildDialogs(views.GetContainer())) {
+        if (!inDrawing(editor))
+            CloseDialog(editor, 0);
+    }
 }
 
-void Record(QUndoCommand* step) {
+void Record(cHistoryStep* step) {
     Program().History->push(step); // does it, and owns it
-    HideEditorOfRemovedShape();
+    CloseEditorsOfRemovedShapes();
     ReportDrawingChanged(Program().MainWindow, kDrawingAreaId);
 }
 
 // After undo or redo nothing is selected: the drawing as it is, and no editor.
 void ShowUndone() {
+    CloseEditorsOfRemovedShapes();
     Program().ViewManager->CloseView();
     RedrawShapes();
     ReportDrawingChanged(Program().MainWindow, kDrawingAreaId);
+}
+
+bool InDrawing(std::int32_t position) {
+    return position >= 1 && position <= Program().Shapes.COUNT();
 }
 
 } // namespace
@@ -39,7 +51,8 @@ void AddShape(std::shared_ptr<iShape> shape) {
 }
 
 void ClearShapes() {
-    Record(new cReplaceStep({}, "Clear"));
+    if (Program().Shapes.COUNT() > 0)
+        Record(new cReplaceStep({}, "Clear"));
     RedrawShapes();
 }
 
@@ -48,13 +61,15 @@ void LoadShapes(LinkListCollection shapes) {
 }
 
 void UpdateShape(std::int32_t position, const ShapeValues& values) {
-    if (const auto& shape = Program().Shapes.ITEM(position))
+    const auto& shape = Program().Shapes.ITEM(position);
+    if (shape && shape->Values() != values)
         Record(new cValuesStep(position, shape->Values(), values, "Update"));
     ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
 }
 
 void RecordMove(std::int32_t position, const ShapeValues& before) {
-    if (const auto& shape = Program().Shapes.ITEM(position))
+    const auto& shape = Program().Shapes.ITEM(position);
+    if (shape && shape->Values() != before)
         Record(new cValuesStep(position, before, shape->Values(), "Move"));
     ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
 }
@@ -71,12 +86,15 @@ void NudgeShape(std::int32_t position, std::int32_t dx, std::int32_t dy, std::in
 }
 
 void RecordResize(std::int32_t position, const ShapeValues& before) {
-    if (const auto& shape = Program().Shapes.ITEM(position))
+    const auto& shape = Program().Shapes.ITEM(position);
+    if (shape && shape->Values() != before)
         Record(new cValuesStep(position, before, shape->Values(), "Resize"));
+    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
 }
 
 void DeleteShape(std::int32_t position) {
-    Record(new cRemoveStep(position, "Delete"));
+    if (InDrawing(position))
+        Record(new cRemoveStep(position, "Delete"));
     RedrawShapes();
 }
 
@@ -95,20 +113,20 @@ std::int32_t DuplicateShape(std::int32_t position) {
 }
 
 void InsertShapes(const LinkListCollection& shapes) {
-    Program().History->beginMacro("Paste");
-    for (std::int32_t i = 1; i <= shapes.COUNT(); ++i)
-        Record(new cInsertStep(i, shapes.ITEM(i), "Paste"));
-    Program().History->endMacro();
+    if (shapes.COUNT() > 0)
+        Record(new cPasteStep(shapes, "Paste"));
     RedrawShapes();
 }
 
 void BringToFront(std::int32_t position) {
-    Record(new cReorderStep(position, 1, "Bring to Front"));
+    if (InDrawing(position) && position != 1)
+        Record(new cReorderStep(position, 1, "Bring to Front"));
     RedrawShapes();
 }
 
 void SendToBack(std::int32_t position) {
-    Record(new cReorderStep(position, Program().Shapes.COUNT(), "Send to Back"));
+    if (InDrawing(position) && position != Program().Shapes.COUNT())
+        Record(new cReorderStep(position, Program().Shapes.COUNT(), "Send to Back"));
     RedrawShapes();
 }
 

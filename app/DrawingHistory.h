@@ -7,8 +7,8 @@
 #include <memory>
 
 // Every change a user makes to the drawing, each one step of its history, which can be
-// undone and redone until the program ends. These are the only callers of the changes
-// in app/DrawingChanges.
+// undone and redone while the history's budget keeps it; a change that changes nothing
+// is no step. These are the only callers of the changes in app/DrawingChanges.
 
 // Appends the shape beneath the others and repaints.
 void AddShape(std::shared_ptr<iShape> shape);

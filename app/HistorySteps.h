@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/HistoryStep.h"
 #include "shapes/LinkListCollection.h"
 #include "shapes/ShapeValues.h"
-
-#include <QUndoCommand>
 
 #include <cstdint>
 #include <memory>
@@ -13,23 +12,37 @@
 // history undoes steps in reverse order, so they are right again when it is undone.
 
 // A shape comes into the drawing at a position: a shape button, Duplicate.
-class cInsertStep : public QUndoCommand {
+class cInsertStep : public cHistoryStep {
   public:
-    cInsertStep(std::int32_t position, std::shared_ptr<iShape> shape, const QString& text);
+    cInsertStep(std::int32_t position, std::shared_ptr<iShape> shape, const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t position_;
     std::shared_ptr<iShape> shape_;
 };
 
-// The shape at a position leaves the drawing: Delete.
-class cRemoveStep : public QUndoCommand {
+// Shapes come in on top of the drawing, in their order: Paste.
+class cPasteStep : public cHistoryStep {
   public:
-    cRemoveStep(std::int32_t position, const QString& text);
+    cPasteStep(LinkListCollection shapes, const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
+
+  private:
+    LinkListCollection shapes_;
+};
+
+// The shape at a position leaves the drawing: Delete.
+class cRemoveStep : public cHistoryStep {
+  public:
+    cRemoveStep(std::int32_t position, const char* text);
+    void redo() override;
+    void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t position_;
@@ -37,11 +50,12 @@ class cRemoveStep : public QUndoCommand {
 };
 
 // Other shapes take the drawing's place: Clear, Load.
-class cReplaceStep : public QUndoCommand {
+class cReplaceStep : public cHistoryStep {
   public:
-    cReplaceStep(LinkListCollection shapes, const QString& text);
+    cReplaceStep(LinkListCollection shapes, const char* text);
     void redo() override { Swap(); }
     void undo() override { Swap(); }
+    std::size_t Cost() const override;
 
   private:
     void Swap();
@@ -50,16 +64,16 @@ class cReplaceStep : public QUndoCommand {
 
 // A shape gets other values: Update, a move by drag. Steps of one run (a number other
 // than kNoRun) on the same shape, one after the other, become one: arrow-key moves.
-class cValuesStep : public QUndoCommand {
+class cValuesStep : public cHistoryStep {
   public:
     static constexpr std::int32_t kNoRun = -1;
 
     cValuesStep(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
-                const QString& text, std::int32_t run = kNoRun);
+                const char* text, std::int32_t run = kNoRun);
     void redo() override;
     void undo() override;
-    int id() const override;
-    bool mergeWith(const QUndoCommand* other) override;
+    std::size_t Cost() const override;
+    bool MergeWith(const cHistoryStep& later) override;
 
   private:
     std::int32_t position_;
@@ -69,11 +83,12 @@ class cValuesStep : public QUndoCommand {
 };
 
 // A shape moves to another position: Bring to Front, Send to Back.
-class cReorderStep : public QUndoCommand {
+class cReorderStep : public cHistoryStep {
   public:
-    cReorderStep(std::int32_t from, std::int32_t to, const QString& text);
+    cReorderStep(std::int32_t from, std::int32_t to, const char* text);
     void redo() override;
     void undo() override;
+    std::size_t Cost() const override;
 
   private:
     std::int32_t from_;

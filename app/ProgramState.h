@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/ShapeIndex.h"
+#include "app/StepHistory.h"
 #include "app/cViewManager.h"
 #include "shapes/LinkListCollection.h"
 #include "ui/WindowTypes.h"
-
-#include <QUndoStack>
 
 #include <memory>
 
@@ -13,11 +13,13 @@
 struct ProgramState {
     LinkListCollection Shapes;     // the drawing; position 1 is on top
     LinkListCollection ShapeTypes; // one prototype per offered kind, in button order
+    // Where the drawing's shapes lie and what changed since the last repaint.
+    std::unique_ptr<cShapeIndex> Index = std::make_unique<cShapeIndex>();
     WindowHandle MainWindow = 0;
     WindowHandle ViewPanel = 0;
     std::unique_ptr<cViewManager> ViewManager = std::make_unique<cViewManager>();
     // Every change to the drawing, to undo and redo; it keeps the shapes it needs alive.
-    std::unique_ptr<QUndoStack> History = std::make_unique<QUndoStack>();
+    std::unique_ptr<cStepHistory> History = std::make_unique<cStepHistory>();
 };
 
 // The control ID of the drawing area in the main window.

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <memory>
 
-// Repaints the whole drawing in the main window's drawing area.
+// Repaints the drawing in the main window's drawing area, in one update. Only what
+// changed since the last repaint is painted again, on the picture kept from it.
 void RedrawShapes();
+// The same, with the shape outlined as the selected one.
+void RedrawSelected(const iShape& shape);
 // Paints a list on a graphic control in one update: white, pen 2, last shape first so
 // that position 1 lies on top.
 void DrawShapeList(WindowHandle dialog, std::int32_t id, const LinkListCollection& list);

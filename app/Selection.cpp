@@ -9,8 +9,7 @@ void SelectShape(WindowHandle dialog, std::int32_t position, iShapeEditHost& hos
     const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(position); // kept while edited
     if (!shape)
         return;
-    RedrawShapes();
-    DrawHighlighted(dialog, kDrawingAreaId, *shape);
+    RedrawSelected(*shape);
     shape->Edit(host);
     ReportItemSelected(dialog, kDrawingAreaId, position);
 }

@@ -1,5 +1,6 @@
 #include "shapes/cCircle.h"
 
+#include "shapes/ShapeBoxOf.h"
 #include "ui/GraphicService.h"
 
 #include <cstdlib>
@@ -25,5 +26,5 @@ std::int32_t cCircle::HitTest(std::int32_t x, std::int32_t y) const {
 
 std::optional<ShapeBox> cCircle::Bounds() const {
     const std::int64_t x = GetX(), y = GetY(), r = GetRadius();
-    return BoxOf(x - r, y - r, x + r, y + r);
+    return ShapeBoxOf(x - r, y - r, x + r, y + r);
 }

@@ -1,6 +1,7 @@
 #include "shapes/cRectangle.h"
 
 #include "shapes/Int32Wrap.h"
+#include "shapes/ShapeBoxOf.h"
 #include "ui/GraphicService.h"
 
 #include <array>
@@ -23,5 +24,5 @@ std::int32_t cRectangle::HitTest(std::int32_t x, std::int32_t y) const {
 
 std::optional<ShapeBox> cRectangle::Bounds() const {
     const std::int64_t x = GetX(), y = GetY();
-    return BoxOf(x, y, x + GetWidth(), y + GetHeight());
+    return ShapeBoxOf(x, y, x + GetWidth(), y + GetHeight());
 }

@@ -1,6 +1,7 @@
 #include "shapes/cTriangle.h"
 
 #include "shapes/Int32Wrap.h"
+#include "shapes/ShapeBoxOf.h"
 #include "ui/GraphicService.h"
 
 #include <array>
@@ -28,5 +29,5 @@ std::int32_t cTriangle::HitTest(std::int32_t x, std::int32_t y) const {
 
 std::optional<ShapeBox> cTriangle::Bounds() const {
     const std::int64_t x = GetX(), y = GetY(), h = GetHalfSide();
-    return BoxOf(x - h, y - h, x + h, y + h);
+    return ShapeBoxOf(x - h, y - h, x + h, y + h);
 }

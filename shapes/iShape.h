@@ -59,7 +59,8 @@ class iShape {
                                                      OutlinePoint) const {
         return std::nullopt;
     }
-    // Where the shape is drawn, when its kind knows.
+    // The box the shape's drawing lies in, or nothing for a kind that cannot tell: then
+    // a change to it repaints the whole drawing.
     virtual std::optional<ShapeBox> Bounds() const { return std::nullopt; }
 
   protected:

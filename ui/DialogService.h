@@ -3,6 +3,7 @@
 #include "ui/WindowTypes.h"
 
 #include <string>
+#include <vector>
 
 // The dialog and control service: every window of the program is built through it and
 // every notification reaches the program through it. Windows are named by opaque,
@@ -37,6 +38,8 @@ void SetOuterSize(WindowHandle dialog, std::int32_t width, std::int32_t height);
 void MoveDialog(WindowHandle dialog, std::int32_t x, std::int32_t y);
 void SetUserValue(WindowHandle dialog, std::int32_t index, std::int32_t value);
 std::int32_t GetUserValue(WindowHandle dialog, std::int32_t index);
+// The live dialogs inside that window.
+std::vector<WindowHandle> ChildDialogs(WindowHandle parent);
 // -1 while the window exists, 0 after it was destroyed (or was never one).
 std::int32_t IsLiveWindow(WindowHandle window);
 

@@ -83,16 +83,46 @@ void GraphicKeep(std::int32_t slot) {
         surface->Keep(static_cast<std::size_t>(slot));
 }
 
-void GraphicRestore(std::int32_t slot) {
+bool GraphicRestore(std::int32_t slot) {
     const SpinGuard lock(g_busy);
-    if (GraphicSurface* surface = Target(); surface && slot >= 0)
-        surface->Restore(static_cast<std::size_t>(slot));
+    GraphicSurface* surface = Target();
+    return surface && slot >= 0 && surface->Restore(static_cast<std::size_t>(slot));
 }
 
-void GraphicForget() {
+void GraphicForget(std::int32_t slot) {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target(); surface && slot >= 0)
+        surface->Forget(static_cast<std::size_t>(slot));
+}
+
+void GraphicClip(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) {
     const SpinGuard lock(g_busy);
     if (GraphicSurface* surface = Target())
-        surface->Forget();
+        surface->SetClip(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+void GraphicUnclip() {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target())
+        surface->SetClip(QRect());
+}
+
+void GraphicBeginCoverage() {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target())
+        surface->BeginCoverage();
+}
+
+bool GraphicCovered() {
+    const SpinGuard lock(g_busy);
+    const GraphicSurface* surface = Target();
+    return surface && surface->Covered();
+}
+
+void GraphicEndCoverage() {
+    const SpinGuard lock(g_busy);
+    if (GraphicSurface* surface = Target())
+        surface->EndCoverage();
 }
 
 std::int32_t GraphicLastError() {

@@ -28,10 +28,21 @@ void GraphicPolygon(std::span<const PolygonPoint> points, RgbColor outline = kDe
 // Shows the whole bitmap now.
 void GraphicRedraw();
 // Pictures kept for later: GraphicKeep keeps a copy of the bitmap in a slot,
-// GraphicRestore makes a kept copy the bitmap again (cheaply), GraphicForget drops them.
+// GraphicRestore makes a kept copy the bitmap again (cheaply; false when there is none),
+// GraphicForget drops it.
 void GraphicKeep(std::int32_t slot);
-void GraphicRestore(std::int32_t slot);
-void GraphicForget();
+bool GraphicRestore(std::int32_t slot);
+void GraphicForget(std::int32_t slot);
+// Drawing changes only the pixels left..right, top..bottom (inclusive) until
+// GraphicUnclip.
+void GraphicClip(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+void GraphicUnclip();
+// Between GraphicBeginCoverage and GraphicEndCoverage drawing paints nothing but marks
+// the pixels it would paint; GraphicCovered tells whether every pixel of the clip is
+// marked, so that what lies beneath cannot show.
+void GraphicBeginCoverage();
+bool GraphicCovered();
+void GraphicEndCoverage();
 
 constexpr std::int32_t kErrorNotGraphicControl = 5;
 std::int32_t GraphicLastError();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -63,11 +64,14 @@ std::int32_t ValidFillStyle(std::int32_t fillStyle) {
 // outline, the fill or untouched, exactly as the hit tests and the pixel grid see it.
 class PrimitivePainter {
   public:
-    PrimitivePainter(QImage& bitmap, QPainter* recorder, RgbColor backColor) : recorder_(recorder) {
+    PrimitivePainter(QImage& bitmap, QPainter* recorder, RgbColor backColor, QRect clip = {})
+        : recorder_(recorder) {
         if (recorder_)
             recorder_->save();
         else
             own_.emplace(&bitmap);
+        if (!recorder_ && !clip.isEmpty())
+            painter().setClipRect(clip);
         painter().setBackground(ToQColor(backColor));
     }
     ~PrimitivePainter() {
@@ -78,9 +82,14 @@ class PrimitivePainter {
     PrimitivePainter& operator=(const PrimitivePainter&) = delete;
 
     QPainter& painter() { return recorder_ ? *recorder_ : *own_; }
+    // Coverage: every colour the primitive would paint becomes this one.
+    void PaintAllIn(RgbColor color) {
+        single_ = color;
+        painter().setBackground(ToQColor(color));
+    }
     QPainter* operator->() { return &painter(); }
     void UseOutline(RgbColor outline, std::int32_t penWidth) {
-        QPen pen(ToQColor(outline), std::max(1, penWidth));
+        QPen pen(ToQColor(single_.value_or(outline)), std::max(1, penWidth));
         pen.setJoinStyle(Qt::RoundJoin);
         pen.setCapStyle(Qt::RoundCap);
         painter().setPen(pen);
@@ -95,13 +104,16 @@ class PrimitivePainter {
         // also moves the edges of solid shapes.
         if (style != Qt::SolidPattern)
             painter().setBackgroundMode(Qt::OpaqueMode);
-        painter().setBrush(QBrush(ToQColor(fill), style));
+        painter().setBrush(QBrush(ToQColor(single_.value_or(fill)), style));
     }
 
   private:
     QPainter* recorder_;
     std::optional<QPainter> own_;
+    std::optional<RgbColor> single_;
 };
+
+constexpr RgbColor kMarked = 0xFFFFFF;
 
 } // namespace
 
@@ -118,12 +130,12 @@ GraphicSurface::GraphicSurface(QWidget* control, QSize clientSize, QPoint client
 
 void GraphicSurface::Clear(RgbColor color, std::int32_t fillStyle) {
     {
-        PrimitivePainter painter(bitmap_, recorder_, backColor_);
+        PrimitivePainter painter(bitmap_, recorder_, backColor_, clip_);
         painter->setPen(Qt::NoPen);
         painter.UseFill(color == kDefaultColor ? backColor_ : color, fillStyle);
         painter->drawRect(QRect(QPoint(0, 0), bitmap_.deviceIndependentSize().toSize()));
     }
-    Changed(bitmap_.rect());
+    Changed(clip_.isEmpty() ? bitmap_.rect() : clip_);
 }
 
 void GraphicSurface::Ellipse(float x1, float y1, float x2, float y2, RgbColor outline,
@@ -135,13 +147,18 @@ void GraphicSurface::Ellipse(float x1, float y1, float x2, float y2, RgbColor ou
     if (top > bottom)
         std::swap(top, bottom);
     {
-        PrimitivePainter painter(bitmap_, recorder_, backColor_);
+        PrimitivePainter painter(covering_ ? coverage_ : bitmap_, covering_ ? nullptr : recorder_,
+                                 backColor_, clip_);
+        if (covering_)
+            painter.PaintAllIn(kMarked);
         painter.UseOutline(pen, penWidth_);
         painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
         // The box covers left .. right - 1 and top .. bottom - 1: an aliased ellipse in
         // this floating-point rectangle covers exactly that.
         painter->drawEllipse(QRectF(left, top, right - left - 1, bottom - top - 1));
     }
+    if (covering_)
+        return;
     const int grow = penWidth_ / 2 + 1;
     Changed(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-grow, -grow, grow, grow));
 }
@@ -156,35 +173,75 @@ void GraphicSurface::Polygon(std::span<const PolygonPoint> points, RgbColor outl
         polygon.append(QPoint(ToPixel(point.x), ToPixel(point.y)));
     const RgbColor pen = outline == kDefaultColor ? foreColor_ : outline;
     {
-        PrimitivePainter painter(bitmap_, recorder_, backColor_);
+        PrimitivePainter painter(covering_ ? coverage_ : bitmap_, covering_ ? nullptr : recorder_,
+                                 backColor_, clip_);
+        if (covering_)
+            painter.PaintAllIn(kMarked);
         painter.UseOutline(pen, penWidth_);
         painter.UseFill(fill == kDefaultColor ? pen : fill, fillStyle);
         painter->drawPolygon(polygon, fillMode == 0 ? Qt::WindingFill : Qt::OddEvenFill);
     }
+    if (covering_)
+        return;
     const int grow = penWidth_ / 2 + 1;
     Changed(polygon.boundingRect().adjusted(-grow, -grow, grow, grow));
 }
 
-void GraphicSurface::Forget() {
-    kept_.clear();
-    restored_ = SIZE_MAX;
+void GraphicSurface::Forget(std::size_t slot) {
+    if (slot < kept_.size())
+        kept_[slot] = QImage();
+    if (slot == restored_)
+        restored_ = SIZE_MAX;
 }
 
 void GraphicSurface::Keep(std::size_t slot) {
     if (kept_.size() <= slot)
         kept_.resize(slot + 1);
+    if (recorder_) { // the bitmap is not what was drawn: nothing to keep
+        Forget(slot);
+        return;
+    }
     kept_[slot] = bitmap_;
+    // The bitmap now equals the slot: a Restore changes only what is drawn from here on.
+    restored_ = slot;
+    drawn_ = QRect();
 }
 
-void GraphicSurface::Restore(std::size_t slot) {
-    if (slot >= kept_.size() || kept_[slot].isNull())
-        return;
+bool GraphicSurface::Restore(std::size_t slot) {
+    if (recorder_ || slot >= kept_.size() || kept_[slot].isNull())
+        return false;
     // Restored again, the bitmap differs from what it was only where it was drawn on since.
     const QRect changed = slot == restored_ ? drawn_ : bitmap_.rect();
     bitmap_ = kept_[slot]; // shared until the next drawing, which copies it once
     restored_ = slot;
     Changed(changed);
     drawn_ = QRect();
+    return true;
+}
+
+void GraphicSurface::BeginCoverage() {
+    if (coverage_.size() != bitmap_.size()) {
+        coverage_ = QImage(bitmap_.size(), QImage::Format_Grayscale8);
+        coverage_.setDevicePixelRatio(bitmap_.devicePixelRatio());
+    }
+    coverage_.fill(0);
+    covering_ = true;
+}
+
+bool GraphicSurface::Covered() const {
+    const qreal ratio = coverage_.devicePixelRatio();
+    const QRect whole = coverage_.rect();
+    const QRect area = clip_.isEmpty() ? whole
+                                       : QRectF(clip_.x() * ratio, clip_.y() * ratio,
+                                                clip_.width() * ratio, clip_.height() * ratio)
+                                             .toAlignedRect()
+                                             .intersected(whole);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* row = coverage_.constScanLine(y) + area.left();
+        if (std::memchr(row, 0, static_cast<std::size_t>(area.width())) != nullptr)
+            return false;
+    }
+    return true;
 }
 
 void GraphicSurface::Redraw() {

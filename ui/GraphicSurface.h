@@ -32,11 +32,20 @@ class GraphicSurface {
     void Polygon(std::span<const PolygonPoint> points, RgbColor outline, RgbColor fill,
                  std::int32_t fillStyle, std::int32_t fillMode);
     void Redraw();
-    // For a shape on the move: Keep keeps a copy of the bitmap in a slot, Restore makes it
-    // the bitmap again.
+    // Pictures kept for later: Keep keeps a copy of the bitmap in a slot, Restore makes it
+    // the bitmap again (false when the slot is empty, or while recording, which never
+    // paints the bitmap), Forget empties the slot.
     void Keep(std::size_t slot);
-    void Restore(std::size_t slot);
-    void Forget();
+    bool Restore(std::size_t slot);
+    void Forget(std::size_t slot);
+    // While the clip is not empty, drawing changes nothing outside it.
+    void SetClip(QRect clip) { clip_ = clip; }
+    // Between BeginCoverage and EndCoverage, primitives paint nothing on the bitmap but
+    // mark the pixels they would paint; Covered tells whether every pixel of the clip is
+    // marked.
+    void BeginCoverage();
+    bool Covered() const;
+    void EndCoverage() { covering_ = false; }
     // While set, primitives paint on this painter (a picture being recorded) instead of
     // the bitmap; nullptr paints on the bitmap again.
     void RecordInto(QPainter* painter) { recorder_ = painter; }
@@ -52,6 +61,9 @@ class GraphicSurface {
     QPoint clientOffset_;
     QImage bitmap_;
     QImage screen_;
+    QImage coverage_;
+    QRect clip_;
+    bool covering_ = false;
     std::vector<QImage> kept_;
     QPainter* recorder_ = nullptr;
     QRect dirty_;

@@ -106,6 +106,10 @@ std::int32_t GetUserValue(WindowHandle dialog, std::int32_t index) {
     return record ? record->userValues[SlotOf(index)] : 0;
 }
 
+std::vector<WindowHandle> ChildDialogs(WindowHandle parent) {
+    return Windows().ChildDialogs(parent);
+}
+
 std::int32_t IsLiveWindow(WindowHandle window) {
     return WindowWidget(window) ? -1 : 0;
 }

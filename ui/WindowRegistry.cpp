@@ -37,13 +37,17 @@ ControlRecord& WindowRegistry::AddControl(std::unique_ptr<ControlRecord> record)
     return *slot;
 }
 
-void WindowRegistry::DropDialogTree(WindowHandle handle) {
+std::vector<WindowHandle> WindowRegistry::ChildDialogs(WindowHandle parent) const {
     std::vector<WindowHandle> children;
     for (const auto& [child, record] : dialogs_) {
-        if (record->parent == handle)
+        if (record->parent == parent)
             children.push_back(child);
     }
-    for (const WindowHandle child : children)
+    return children;
+}
+
+void WindowRegistry::DropDialogTree(WindowHandle handle) {
+    for (const WindowHandle child : ChildDialogs(handle))
         DropDialogTree(child);
     const auto it = dialogs_.find(handle);
     if (it == dialogs_.end())

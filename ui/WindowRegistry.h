@@ -51,6 +51,8 @@ class WindowRegistry {
     ControlRecord* Control(WindowHandle handle) const;
     // The first-created control of the dialog with that ID, or 0.
     WindowHandle FirstControl(WindowHandle dialog, std::int32_t id) const;
+    // The dialogs whose parent is that window.
+    std::vector<WindowHandle> ChildDialogs(WindowHandle parent) const;
     DialogRecord& AddDialog(std::unique_ptr<DialogRecord> record);
     ControlRecord& AddControl(std::unique_ptr<ControlRecord> record);
     // Drops the records of a dialog and of every dialog inside it, ending their modal

@@ -1,9 +1,12 @@
 // Undo and redo of every change, move by drag and the context menu, through the real
 // main window, the drawing compared through its saved text.
 #include "TestSupport.h"
+#include "app/DrawingChanges.h"
 #include "app/DrawingHistory.h"
+#include "app/MainWindow.h"
 #include "app/ProgramState.h"
 #include "app/Redraw.h"
+#include "app/Selection.h"
 #include "app/ShapeLookup.h"
 #include "file/DrawingFile.h"
 #include "ui/DialogService.h"
@@ -17,6 +20,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -274,6 +278,39 @@ class TestHistory : public QObject {
         QCOMPARE(Saved(), shape);
     }
 
+    // clang-format off
+    void stepsThatChangeNothingAreNotPushed_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("front of the top one") << "Bring to Front" << QPoint(101, 101);
+        QTest::newRow("back of the bottom one") << "Send to Back" << QPoint(160, 160);
+        QTest::newRow("update unchanged") << "Update" << QPoint(101, 101);
+    }
+    // clang-format on
+
+    void stepsThatChangeNothingAreNotPushed() {
+        QFETCH(QString, step);
+        QFETCH(QPoint, at);
+        if (step != "Update")
+            AnswerMenu(step);
+        (step == "Update" ? ClickDrawing : RightClick)(at.x(), at.y());
+        if (step == "Update")
+            QTest::mouseClick(WindowWidget(GetControl(Program().ViewManager->Current(), 801)),
+                              Qt::LeftButton);
+        QCOMPARE(Program().History->count(), 2);
+    }
+
+    void theHistoryKeepsToItsBudget() {
+        const std::size_t perAdd = Program().History->Cost() / 2;
+        Program().History = std::make_unique<cStepHistory>(3 * perAdd);
+        for (int i = 0; i < 4; ++i)
+            PressButton("circle");
+        QCOMPARE(Program().History->count(), 3); // the oldest went
+        while (CanUndo())
+            UndoChange();
+        QCOMPARE(Program().Shapes.COUNT(), 3);
+    }
+
     void aSmallMoveIsAClickAndADragShowsLiveValues() {
         const int near = QApplication::startDragDistance();
         Drag({100, 100}, {100 + near, 100});
@@ -289,6 +326,69 @@ class TestHistory : public QObject {
         QCOMPARE(DrawingShown(), frame); // the layers paint what a whole repaint paints
         QTest::mouseRelease(Area(), Qt::LeftButton, {}, {110, 110});
         QCOMPARE(Program().History->count(), 3);
+    }
+
+    // Random changes of every sort to shapes of every kind, some with extreme values:
+    // after each, the screen shows what a whole repaint and the highlight show.
+    void everyRepaintShowsWhatAWholeOneShows() {
+        QRandomGenerator random(20261207);
+        const std::int32_t extremes[] = {INT32_MIN, -100000, -7, 0, 1 << 24, INT32_MAX};
+        auto value = [&](int low, int high) {
+            return random.bounded(12) == 0 ? extremes[random.bounded(6)]
+                                           : random.bounded(low, high);
+        };
+        auto reshaped = [&](const iShape& shape) {
+            ShapeValues values = shape.Values();
+            for (std::size_t i = 0; i < values.size(); ++i)
+                values[i] = i < 2 ? value(-20, 340) : value(-5, 90);
+            return values;
+        };
+        const LinkListCollection& kinds = Program().ShapeTypes;
+        auto newShape = [&] {
+            return kinds.ITEM(random.bounded(1, kinds.COUNT() + 1))->NewShape();
+        };
+        for (int i = 0; i < 30; ++i)
+            AddShape(newShape());
+        std::shared_ptr<iShape> selected; // whose highlight shows
+        for (int step = 0; step < 500; ++step) {
+            const std::int32_t at = random.bounded(1, Program().Shapes.COUNT() + 2);
+            const std::shared_ptr<iShape> shape = Program().Shapes.ITEM(at);
+            const int change = random.bounded(12);
+            std::shared_ptr<iShape> highlighted; // by this change
+            if (change == 0 || change >= 9) {
+                std::shared_ptr<iShape> added = newShape();
+                added->SetValues(reshaped(*added));
+                AddShape(added);
+            } else if (change == 1 && shape) {
+                UpdateShape(at, reshaped(*shape));
+                RedrawShapes();
+            } else if (change == 2 && shape) {
+                SelectShape(Program().MainWindow, DuplicateShape(at), Host());
+                highlighted = Program().Shapes.ITEM(at);
+            } else if (change == 3) {
+                (random.bounded(2) ? BringToFront : SendToBack)(at);
+            } else if (change == 4) {
+                (random.bounded(2) ? UndoChange : RedoChange)();
+            } else if (change == 5 && shape) {
+                SelectShape(Program().MainWindow, at, Host());
+                highlighted = shape;
+            } else if (change == 6) { // a press selects; a drag moves, highlighted
+                const QPoint from(random.bounded(320), random.bounded(320));
+                const std::int32_t hit = FindShapeAt(Program().Shapes, from.x(), from.y());
+                highlighted = hit ? Program().Shapes.ITEM(hit) : selected;
+                Drag(from, from + QPoint(random.bounded(-60, 60), random.bounded(-60, 60)));
+            } else if (change == 7 && random.bounded(8) == 0) {
+                ClearShapes();
+            } else {
+                DeleteShape(at);
+            }
+            selected = highlighted;
+            const QImage shown = DrawingShown();
+            DrawShapeList(Program().MainWindow, 101, Program().Shapes);
+            if (selected && PositionOf(*selected) > 0)
+                DrawHighlighted(Program().MainWindow, 101, *selected);
+            QVERIFY2(DrawingShown() == shown, qPrintable(QString("step %1").arg(step)));
+        }
     }
 
     void menuItemsAndTheirState() {
