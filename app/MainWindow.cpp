@@ -17,8 +17,8 @@
 #include "shapes/cTriangle.h"
 #include "ui/ClipboardKeys.h"
 #include "ui/DialogService.h"
-#include "ui/FileDrop.h"
 #include "ui/DrawingExposure.h"
+#include "ui/FileDrop.h"
 #include "ui/GraphicService.h"
 #include "ui/HistoryKeys.h"
 #include "ui/MenuKeys.h"
@@ -27,39 +27,39 @@
 
 #include <bit>
 
-    namespace {
+namespace {
 
-    constexpr std::uint32_t kMainWindowStyle =
-        Style::Caption | Style::SystemMenu | Style::MinimizeBox | Style::Centre;
-    constexpr std::uint32_t kDrawingAreaStyle = Style::Border | Style::NotifyClicks;
-    constexpr std::uint32_t kViewPanelStyle =
-        Style::Child | Style::Visible | Style::Border | Style::ControlParent;
-    // Geometry in pixels of the main window's client area: the drawing area at the origin, the
-    // button column right of it, the view panel right of the buttons.
-    constexpr std::int32_t kMainWindowX = 10; // the centring style places the window instead
-    constexpr std::int32_t kMainWindowY = 110;
-    constexpr std::int32_t kMainWindowWidth = 560;
-    constexpr std::int32_t kMainWindowHeight = kDrawingSize;
-    constexpr std::int32_t kButtonColumnX = 340;
-    constexpr std::int32_t kButtonColumnTop = 10;
-    constexpr std::int32_t kButtonWidth = 100;
-    constexpr std::int32_t kButtonHeight = 30;
-    constexpr std::int32_t kButtonStep = 34;
-    // The shape buttons and the three command buttons all stand within the window's height.
-    constexpr std::int32_t kCommandButtons = 3;
-    constexpr std::int32_t kMostShapeKinds =
-        (kMainWindowHeight - kButtonColumnTop - kButtonHeight) / kButtonStep + 1 - kCommandButtons;
-    constexpr std::int32_t kViewPanelX = kButtonColumnX + 110;
-    constexpr std::int32_t kViewPanelY = 10;
-    constexpr std::int32_t kViewPanelWidth = 100;
-    constexpr std::int32_t kViewPanelHeight = 300;
+constexpr std::uint32_t kMainWindowStyle =
+    Style::Caption | Style::SystemMenu | Style::MinimizeBox | Style::Centre;
+constexpr std::uint32_t kDrawingAreaStyle = Style::Border | Style::NotifyClicks;
+constexpr std::uint32_t kViewPanelStyle =
+    Style::Child | Style::Visible | Style::Border | Style::ControlParent;
+// Geometry in pixels of the main window's client area: the drawing area at the origin, the
+// button column right of it, the view panel right of the buttons.
+constexpr std::int32_t kMainWindowX = 10; // the centring style places the window instead
+constexpr std::int32_t kMainWindowY = 110;
+constexpr std::int32_t kMainWindowWidth = 560;
+constexpr std::int32_t kMainWindowHeight = kDrawingSize;
+constexpr std::int32_t kButtonColumnX = 340;
+constexpr std::int32_t kButtonColumnTop = 10;
+constexpr std::int32_t kButtonWidth = 100;
+constexpr std::int32_t kButtonHeight = 30;
+constexpr std::int32_t kButtonStep = 34;
+// The shape buttons and the three command buttons all stand within the window's height.
+constexpr std::int32_t kCommandButtons = 3;
+constexpr std::int32_t kMostShapeKinds =
+    (kMainWindowHeight - kButtonColumnTop - kButtonHeight) / kButtonStep + 1 - kCommandButtons;
+constexpr std::int32_t kViewPanelX = kButtonColumnX + 110;
+constexpr std::int32_t kViewPanelY = 10;
+constexpr std::int32_t kViewPanelWidth = 100;
+constexpr std::int32_t kViewPanelHeight = 300;
 
-    void AddButton(std::int32_t id, const std::string& caption, std::int32_t& y,
-                   ControlCallback callback) {
-        AddControl(kPushButton, Program().MainWindow, id, caption, kButtonColumnX, y, kButtonWidth,
-                   kButtonHeight, 0, 0, std::move(callback));
-        y += kButtonStep;
-    }
+void AddButton(std::int32_t id, const std::string& caption, std::int32_t& y,
+               ControlCallback callback) {
+    AddControl(kPushButton, Program().MainWindow, id, caption, kButtonColumnX, y, kButtonWidth,
+               kButtonHeight, 0, 0, std::move(callback));
+    y += kButtonStep;
+}
 
 } // namespace
 

@@ -19,8 +19,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
