@@ -44,8 +44,6 @@ Qt::WindowFlags TopLevelFlags(std::uint32_t style) {
     return flags;
 }
 
-// A top-level window's position is relative to its owner's client origin on the screen,
-// or to the screen itself without an owner.
 void MoveTopLevel(QWidget& window, WindowHandle owner, QPoint position) {
     QWidget* ownerClient = ClientWidget(owner);
     window.move(ownerClient ? ownerClient->mapToGlobal(position) : position);
