@@ -60,12 +60,11 @@ void cDrawingAreaKeys::Step(WindowHandle dialog, std::int32_t selected, bool for
     ReportItemSelected(dialog, kDrawingAreaId, next);
 }
 
-void cDrawingAreaKeys::Nudge(WindowHandle dialog, std::int32_t selected, std::int32_t dx,
+void cDrawingAreaKeys::Nudge(WindowHandle, std::int32_t selected, std::int32_t dx,
                              std::int32_t dy) {
     NudgeShape(selected, dx, dy, run_);
     const auto& shape = Program().Shapes.ITEM(selected);
-    RedrawShapes();
-    DrawHighlighted(dialog, kDrawingAreaId, *shape);
+    RedrawSelected(*shape);
     // The editor shows the new position at once.
     const WindowHandle editor = Program().ViewManager->Current();
     const ShapeValues values = shape->Values();

@@ -333,6 +333,11 @@ std::vector<Interaction> Interactions() {
         {"Duplicate",
          [main](std::int32_t middle) { SelectShape(main, DuplicateShape(middle), Host()); }},
         {"Bring to Front", [](std::int32_t middle) { BringToFront(middle); }},
+        {"arrow nudge",
+         [](std::int32_t middle) {
+             NudgeShape(middle, 1, 0, 0);
+             RedrawSelected(*Program().Shapes.ITEM(middle));
+         }},
         {"start of a drag",
          [main](std::int32_t middle) {
              BeginDragLayers(main, kDrawingAreaId, Program().Shapes, middle);
