@@ -39,6 +39,15 @@ void ShowUndone() {
     ReportDrawingChanged(Program().MainWindow, kDrawingAreaId);
 }
 
+// A step that changes the shape's values, unless they stay as they are; a screen reader
+// hears the shape's new name either way.
+void RecordValues(std::int32_t position, const ShapeValues& before, const ShapeValues& after,
+                  const char* text, std::int32_t run = cValuesStep::kNoRun) {
+    if (before != after)
+        Record(new cValuesStep(position, before, after, text, run));
+    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
+}
+
 bool InDrawing(std::int32_t position) {
     return position >= 1 && position <= Program().Shapes.COUNT();
 }
@@ -61,17 +70,13 @@ void LoadShapes(LinkListCollection shapes) {
 }
 
 void UpdateShape(std::int32_t position, const ShapeValues& values) {
-    const auto& shape = Program().Shapes.ITEM(position);
-    if (shape && shape->Values() != values)
-        Record(new cValuesStep(position, shape->Values(), values, "Update"));
-    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        RecordValues(position, shape->Values(), values, "Update");
 }
 
 void RecordMove(std::int32_t position, const ShapeValues& before) {
-    const auto& shape = Program().Shapes.ITEM(position);
-    if (shape && shape->Values() != before)
-        Record(new cValuesStep(position, before, shape->Values(), "Move"));
-    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        RecordValues(position, before, shape->Values(), "Move");
 }
 
 void NudgeShape(std::int32_t position, std::int32_t dx, std::int32_t dy, std::int32_t run) {
@@ -81,15 +86,12 @@ void NudgeShape(std::int32_t position, std::int32_t dx, std::int32_t dy, std::in
     ShapeValues after = shape->Values();
     after[0] = Add32(after[0], dx); // no range is checked: it wraps
     after[1] = Add32(after[1], dy);
-    Record(new cValuesStep(position, shape->Values(), after, "Move", run));
-    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
+    RecordValues(position, shape->Values(), after, "Move", run);
 }
 
 void RecordResize(std::int32_t position, const ShapeValues& before) {
-    const auto& shape = Program().Shapes.ITEM(position);
-    if (shape && shape->Values() != before)
-        Record(new cValuesStep(position, before, shape->Values(), "Resize"));
-    ReportItemChanged(Program().MainWindow, kDrawingAreaId, position);
+    if (const auto& shape = Program().Shapes.ITEM(position))
+        RecordValues(position, before, shape->Values(), "Resize");
 }
 
 void DeleteShape(std::int32_t position) {
