@@ -75,7 +75,8 @@ std::int32_t cDrawingAreaInput::OnDrawingArea(WindowHandle dialog, std::uint32_t
         drag_.Release();
         OpenShapeMenu(dialog, point, FindShapeIndex(Program().ViewManager->Current()), host_);
         break;
-    case Notification::KeyPressed:
+    case Notification::KeyPressed: // a key ends a drag first, as one step
+        drag_.Release();
         keys_.OnKey(dialog);
         break;
     default:

@@ -192,6 +192,7 @@ class TestHistory : public QObject {
         QTest::newRow("focus lost") << "deactivate" << QPoint(130, 90) << moved << moved;
         QTest::newRow("escape") << "escape" << QPoint(130, 90) << before << before;
         QTest::newRow("undo") << "undo" << QPoint(130, 90) << before << moved;
+        QTest::newRow("arrow key") << "arrow" << QPoint(130, 90) << std::string("circle,131,90,20\r\nrectangle,150,150,40,30") << std::string();
     }
     // clang-format on
 
@@ -218,6 +219,11 @@ class TestHistory : public QObject {
             RightClick(to.x(), to.y());
         } else if (end == "deactivate") {
             QApplication::sendEvent(WindowWidget(Program().MainWindow), &deactivate);
+        } else if (end == "arrow") { // the drag, then the move by the key
+            QTest::keyClick(Area(), Qt::Key_Right);
+            Program().History->setIndex(3);
+            QCOMPARE(Saved(), "circle,130,90,20\r\nrectangle,150,150,40,30");
+            Program().History->setIndex(4);
         } else {
             QTest::keyClick(Area(), end == "undo" ? Qt::Key_Z : Qt::Key_Escape,
                             end == "undo" ? Qt::ControlModifier : Qt::NoModifier);
